@@ -1,0 +1,35 @@
+#include "frontends/cli/cli.h"
+
+#include <iostream>
+
+#include "frontends/cli/render_command.h"
+
+namespace cli {
+
+namespace {
+constexpr const char* kUsage =
+    "usage: korvel VERB [OPTIONS]\n"
+    "  render [--root DIR] [--device reference|opengl] [--script FILE] [--out FILE.png] [--clock-start MS]\n"
+    "         start the viewer without a window in DIR, run the script, write the last frame\n";
+}
+
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.empty()) {
+    err << kUsage;
+    return 2;
+  }
+  if (args[0] == "--help" || args[0] == "help") {
+    out << kUsage;
+    return 0;
+  }
+  if (args[0] == "render") return RenderCommand(args, out, err);
+  err << "korvel: unknown verb '" << args[0] << "'\n";
+  return 2;
+}
+
+int Main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  return Run(args, std::cout, std::cerr);
+}
+
+}  // namespace cli

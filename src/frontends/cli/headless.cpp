@@ -1,0 +1,114 @@
+#include "frontends/cli/headless.h"
+
+#include "app/Unit1.h"
+#include "platform/gfx/driver.h"
+
+namespace cli {
+
+namespace {
+
+Platform MakePlatform(os::Clock* clock, const HeadlessOptions& options) {
+  Platform p;
+  p.Clock = clock;
+  p.CreateDriver = options.CreateDriver ? options.CreateDriver : [](unsigned v) { return gfx::CreateDriver(v); };
+  return p;
+}
+
+// Reachable from the menu bar: the item and every menu above it visible and enabled.
+bool Reachable(const std::vector<ui::MenuItem*>& items, const std::string& name, ui::MenuItem*& found) {
+  for (ui::MenuItem* item : items) {
+    if (!item->Visible || !item->Enabled) continue;
+    if (item->Name == name) {
+      found = item;
+      return true;
+    }
+    if (Reachable(item->Items, name, found)) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+HeadlessSession::HeadlessSession(HeadlessOptions options)
+    : clock_(options.ClockStart), ms_per_pass_(options.MsPerPass), viewer_(MakePlatform(&clock_, options)) {
+  ui::Application& app = viewer_.Application;
+  app.ShowErrorHook = [this](const std::string& text) { errors_.push_back(text); };
+  app.MessageBoxHook = [this](const std::string& text, const std::string& caption, unsigned) {
+    message_boxes_.push_back({caption, text});
+    return 1;
+  };
+  app.ShellOpenHook = [this](const std::string& file) { shell_opened_.push_back(file); };
+  app.CursorPosHook = [this] { return cursor_; };
+}
+
+void HeadlessSession::Start() { viewer_.Start(); }
+
+bool HeadlessSession::Closed() const { return !viewer_.Form1 || viewer_.Form1->Closed(); }
+
+void HeadlessSession::Idle(int passes) {
+  for (int i = 0; i < passes && !Closed(); ++i) {
+    clock_.Advance(ms_per_pass_);
+    viewer_.Idle();
+  }
+}
+
+void HeadlessSession::KeyUp(ui::KeyCode key, ui::ShiftState shift) {
+  if (Closed()) return;
+  TForm1& form = Form();
+  if (form.OnKeyUp) viewer_.Dispatch([&] { form.OnKeyUp(&form, key, shift); });
+}
+
+bool HeadlessSession::ShortCut(ui::ShortCut shortcut) {
+  if (Closed()) return false;
+  bool handled = false;
+  viewer_.Dispatch([&] { handled = Form().MainMenu1.DispatchShortCut(shortcut); });
+  return handled;
+}
+
+bool HeadlessSession::ClickMenu(const std::string& name) {
+  if (Closed()) return false;
+  ui::MenuItem* item = nullptr;
+  if (!Reachable(Form().MainMenu1.Items, name, item)) return false;
+  viewer_.Dispatch([&] { item->Click(); });
+  return true;
+}
+
+void HeadlessSession::TimerTicks(int ticks) {
+  for (int i = 0; i < ticks && !Closed(); ++i) viewer_.Dispatch([&] { Form().Timer1.Tick(); });
+}
+
+void HeadlessSession::MouseDown(ui::MouseButton button, int x, int y, ui::ShiftState shift) {
+  cursor_ = {x, y};
+  if (Closed()) return;
+  ui::Panel& panel = Form().Panel1;
+  if (panel.OnMouseDown) viewer_.Dispatch([&] { panel.OnMouseDown(&panel, button, shift, x, y); });
+}
+
+void HeadlessSession::MouseMove(int x, int y, ui::ShiftState shift) {
+  cursor_ = {x, y};
+  if (Closed()) return;
+  ui::Panel& panel = Form().Panel1;
+  if (panel.OnMouseMove) viewer_.Dispatch([&] { panel.OnMouseMove(&panel, shift, x, y); });
+}
+
+void HeadlessSession::MouseUp(ui::MouseButton button, int x, int y, ui::ShiftState shift) {
+  cursor_ = {x, y};
+  if (Closed()) return;
+  ui::Panel& panel = Form().Panel1;
+  if (panel.OnMouseUp) viewer_.Dispatch([&] { panel.OnMouseUp(&panel, button, shift, x, y); });
+}
+
+void HeadlessSession::Wheel(bool up) {
+  if (Closed()) return;
+  TForm1& form = Form();
+  ui::WheelEvent& handler = up ? form.OnMouseWheelUp : form.OnMouseWheelDown;
+  bool handled = false;
+  if (handler) viewer_.Dispatch([&] { handler(&form, 0, cursor_.X, cursor_.Y, handled); });
+}
+
+gfx::Image HeadlessSession::LastFrame() const {
+  if (viewer_.Form1 && viewer_.Form1->Panel1Window.Presents > 0) return viewer_.Form1->Panel1Window.Frame;
+  return gfx::Image(640, 480, 0xFF000000u);
+}
+
+}  // namespace cli

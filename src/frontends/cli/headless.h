@@ -1,0 +1,71 @@
+#pragma once
+// The viewer without a window: the same start-up, handlers and frame loop as korvel-view, driven
+// through the components, with a clock that moves only with the idle passes.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/viewer.h"
+#include "platform/os/clock.h"
+#include "platform/ui/application.h"
+#include "platform/ui/keys.h"
+#include "platform/gfx/image.h"
+
+namespace cli {
+
+struct MessageBoxRecord {
+  std::string Caption, Text;
+};
+
+struct HeadlessOptions {
+  std::uint32_t ClockStart = 0;
+  std::uint32_t MsPerPass = 16;
+  // Creates the device driver; empty for the system's own.
+  std::function<std::unique_ptr<gfx::Driver>(unsigned)> CreateDriver;
+};
+
+class HeadlessSession {
+ public:
+  explicit HeadlessSession(HeadlessOptions options = {});
+
+  // Starts the viewer in the current directory, as korvel-view does.
+  void Start();
+  // N idle passes; the clock advances before each.
+  void Idle(int passes);
+  void SetMsPerPass(std::uint32_t ms) { ms_per_pass_ = ms; }
+  // A key release to the main window.
+  void KeyUp(ui::KeyCode key, ui::ShiftState shift);
+  // A shortcut as the menu handles it; false when no enabled entry has it.
+  bool ShortCut(ui::ShortCut shortcut);
+  // A menu entry clicked by name: false when there is none, or it cannot be reached (hidden or
+  // disabled, or under such a menu).
+  bool ClickMenu(const std::string& name);
+  void TimerTicks(int ticks);
+  void MoveCursor(int x, int y) { cursor_ = {x, y}; }
+  void MouseDown(ui::MouseButton button, int x, int y, ui::ShiftState shift);
+  void MouseMove(int x, int y, ui::ShiftState shift);
+  void MouseUp(ui::MouseButton button, int x, int y, ui::ShiftState shift);
+  void Wheel(bool up);
+
+  Viewer& GetViewer() { return viewer_; }
+  TForm1& Form() { return *viewer_.Form1; }
+  bool Closed() const;
+  os::ManualClock& Clock() { return clock_; }
+  // The last presented frame; a 640 x 480 black picture before the first.
+  gfx::Image LastFrame() const;
+
+  const std::vector<std::string>& Errors() const { return errors_; }
+  const std::vector<MessageBoxRecord>& MessageBoxes() const { return message_boxes_; }
+  const std::vector<std::string>& ShellOpened() const { return shell_opened_; }
+
+ private:
+  os::ManualClock clock_;
+  std::uint32_t ms_per_pass_;
+  Viewer viewer_;
+  ui::Point cursor_{0, 0};
+  std::vector<std::string> errors_;
+  std::vector<MessageBoxRecord> message_boxes_;
+  std::vector<std::string> shell_opened_;
+};
+
+}  // namespace cli

@@ -1,0 +1,5 @@
+#include "mesh/MyXOBJ.h"
+
+void MyXOBJ::Init() { *this = MyXOBJ(); }
+
+void MyXOBJ::Free() { Init(); }
