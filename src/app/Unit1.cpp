@@ -3,10 +3,12 @@
 #include <cmath>
 
 #include "app/viewer.h"
+#include "navigation/camera.h"
 #include "navigation/scene_loader.h"
 #include "platform/os/file.h"
 #include "platform/ui/format.h"
 #include "render/device_setup.h"
+#include "render/frame_composition.h"
 #include "render/shared_resources.h"
 
 namespace {
@@ -164,6 +166,7 @@ void TForm1::ApplicationIdle(ui::Component*, bool& done) {
     if (gfx::Device* device = s.GetDevice()) {
       device->Clear(gfx::kClearTarget | gfx::kClearZBuffer, kClearColor, 1.0f, 0);
       if (device->BeginScene()) {
+        ComposeFrame(viewer_);
         device->EndScene();
         if (!device->Present()) device->Reset(*s.GetPresentParams());
       }
@@ -183,6 +186,7 @@ void TForm1::ApplicationIdle(ui::Component*, bool& done) {
   if (s.Demo) {
     s.Yaw = s.Yaw + s.FrameTime / kDemoTurnRate;
     s.Pitch = std::sin(s.Yaw) / 3.0f;
+    UpdateCamera(viewer_);
     Label3.Caption = ui::Format("%.2f", static_cast<double>(s.Yaw));
     if (s.Yaw > kDemoSceneYaw) {
       s.SceneGroup += 1;

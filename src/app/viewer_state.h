@@ -60,9 +60,12 @@ struct ViewerState {
   std::uint32_t FpsBaseFrame = 0;
   std::uint32_t FpsSampleTime = 0;
   std::uint32_t FpsBaseTime = 0;
+  std::shared_ptr<gfx::Texture> MultiTexture;
   gfx::Light Light;
   gfx::Vec3 LightVector;
   int MouseX = 0, MouseY = 0;
+  // The last view that was not degenerate, kept for frames whose camera gives none.
+  gfx::Matrix LastValidView = gfx::Matrix::Identity();
 
   gfx::Device* GetDevice() const { return Device.get(); }
   const gfx::PresentParameters* GetPresentParams() const { return &PresentParams; }

@@ -2,6 +2,7 @@
 
 #include "app/Unit1.h"
 #include "app/viewer.h"
+#include "navigation/camera.h"
 #include "platform/os/file.h"
 #include "platform/os/path.h"
 #include "platform/ui/format.h"
@@ -26,6 +27,7 @@ bool LoadScene(Viewer& viewer, int scene_id) {
   form.Memo1.Invalidate();
   s.FpsBaseTime = viewer.TimeGetTime();
   s.Active = true;
+  UpdateCamera(viewer);
   form.StatusBar1.Panels[3].Text = ui::Format("Scene:%d", scene_id);
   return true;
 }

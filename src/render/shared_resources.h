@@ -1,9 +1,12 @@
 #pragma once
-// The resources every scene shares, made once after the device and released at close.
+// The resources every scene shares, made once after the device and released at close: the marker
+// meshes, the thirteen sprites, the texture for extra passes, light 0 and the projection.
 
 class Viewer;
 
-// Sets the start camera and loads the first scene. True on success.
+// Sets everything up and loads the first scene. True (failures of single files are not reported).
 bool SetupSharedResources(Viewer& viewer);
-// Releases what the set-up and the scene loads made on the device.
+// Left-handed perspective, 30 degrees vertical field of view, the panel's aspect, near 0.1, far 100.
+bool SetupProjection(Viewer& viewer);
+// Releases the scene's objects and the shared resources, before the device goes.
 void ReleaseSharedResources(Viewer& viewer);

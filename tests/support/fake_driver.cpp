@@ -1,32 +1,44 @@
 #include "support/fake_driver.h"
 
-#include "platform/gfx/reference/reference_device.h"
+#include <algorithm>
+
+#include "platform/gfx/device_base.h"
 
 namespace test {
 
 namespace {
 
-class FakeDevice final : public gfx::Device {
+// Keeps states like a real device but draws nothing; presents what Clear left.
+class FakeDevice final : public gfx::DeviceBase {
  public:
-  FakeDevice(std::unique_ptr<gfx::Device> inner, bool present_fails, std::shared_ptr<FakeDriverLog> log)
-      : inner_(std::move(inner)), present_fails_(present_fails), log_(std::move(log)) {}
-  bool Clear(unsigned flags, gfx::Color color, float z, std::uint32_t stencil) override {
-    return inner_->Clear(flags, color, z, stencil);
+  FakeDevice(const gfx::PresentParameters& params, bool present_fails, std::shared_ptr<FakeDriverLog> log)
+      : params_(params),
+        back_buffer_(static_cast<int>(params.BackBufferWidth), static_cast<int>(params.BackBufferHeight)),
+        present_fails_(present_fails),
+        log_(std::move(log)) {}
+  bool Clear(unsigned flags, gfx::Color color, float, std::uint32_t) override {
+    if (flags & gfx::kClearTarget) std::fill(back_buffer_.Pixels.begin(), back_buffer_.Pixels.end(), color);
+    return true;
   }
-  bool BeginScene() override { return inner_->BeginScene(); }
-  bool EndScene() override { return inner_->EndScene(); }
+  bool BeginScene() override { return true; }
+  bool EndScene() override { return true; }
   bool Present() override {
     ++log_->Presents;
-    return present_fails_ ? false : inner_->Present();
+    if (present_fails_) return false;
+    if (params_.DeviceWindow) params_.DeviceWindow->ShowFrame(back_buffer_);
+    return true;
   }
-  bool Reset(const gfx::PresentParameters& params) override {
+  bool Reset(const gfx::PresentParameters&) override {
     ++log_->Resets;
-    return inner_->Reset(params);
+    return true;
   }
-  const gfx::Image& BackBuffer() const override { return inner_->BackBuffer(); }
+  const gfx::Image& BackBuffer() const override { return back_buffer_; }
+  bool DrawPrimitive(gfx::PrimitiveType, unsigned, unsigned) override { return true; }
+  bool DrawIndexedPrimitive(gfx::PrimitiveType, unsigned, unsigned, unsigned, unsigned) override { return true; }
 
  private:
-  std::unique_ptr<gfx::Device> inner_;
+  gfx::PresentParameters params_;
+  gfx::Image back_buffer_;
   bool present_fails_;
   std::shared_ptr<FakeDriverLog> log_;
 };
@@ -49,7 +61,7 @@ class FakeDriver final : public gfx::Driver {
                                                                                  : config_.SoftwareVertexProcessing)
                              : config_.Reference;
     if (!ok) return nullptr;
-    return std::make_unique<FakeDevice>(gfx::ReferenceDevice::Create(params), config_.PresentFails, log_);
+    return std::make_unique<FakeDevice>(params, config_.PresentFails, log_);
   }
 
  private:

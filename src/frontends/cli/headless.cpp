@@ -38,7 +38,12 @@ HeadlessSession::HeadlessSession(HeadlessOptions options)
     return 1;
   };
   app.ShellOpenHook = [this](const std::string& file) { shell_opened_.push_back(file); };
-  app.CursorPosHook = [this] { return cursor_; };
+  // The headless window has no frame: its outer edges are the client area's, so the screen position
+  // is the panel position moved by the window's place.
+  app.CursorPosHook = [this] {
+    const TForm1* form = viewer_.Form1.get();
+    return form ? ui::Point{form->Left + cursor_.X, form->Top + cursor_.Y} : cursor_;
+  };
 }
 
 void HeadlessSession::Start() { viewer_.Start(); }

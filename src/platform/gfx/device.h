@@ -6,6 +6,8 @@
 #include <memory>
 
 #include "platform/gfx/image.h"
+#include "platform/gfx/math.h"
+#include "platform/gfx/resources.h"
 
 namespace gfx {
 
@@ -62,6 +64,57 @@ struct PresentParameters {
 // Clear flags.
 inline constexpr unsigned kClearTarget = 1, kClearZBuffer = 2, kClearStencil = 4;
 
+enum class TransformType : std::uint32_t { View = 2, Projection = 3, World = 256 };
+
+enum class RenderState : std::uint32_t {
+  ZEnable = 7,
+  ZWriteEnable = 14,
+  SrcBlend = 19,
+  DestBlend = 20,
+  CullMode = 22,
+  DitherEnable = 26,
+  AlphaBlendEnable = 27,
+  SpecularEnable = 29,
+  Lighting = 137,
+};
+inline constexpr int kRenderStateCount = 138;
+
+enum Blend : std::uint32_t {
+  kBlendZero = 1,
+  kBlendOne = 2,
+  kBlendSrcColor = 3,
+  kBlendInvSrcColor = 4,
+  kBlendSrcAlpha = 5,
+  kBlendInvSrcAlpha = 6,
+  kBlendDestAlpha = 7,
+  kBlendInvDestAlpha = 8,
+  kBlendDestColor = 9,
+  kBlendInvDestColor = 10,
+};
+
+enum Cull : std::uint32_t { kCullNone = 1, kCullClockwise = 2, kCullCounterClockwise = 3 };
+
+enum class TextureStageState : std::uint32_t {
+  ColorOp = 1,
+  ColorArg1 = 2,
+  ColorArg2 = 3,
+  AlphaOp = 4,
+  AlphaArg1 = 5,
+  AlphaArg2 = 6,
+};
+inline constexpr int kTextureStageStateCount = 7;
+
+enum TextureOp : std::uint32_t {
+  kTopDisable = 1,
+  kTopSelectArg1 = 2,
+  kTopSelectArg2 = 3,
+  kTopModulate = 4,
+};
+
+enum TextureArg : std::uint32_t { kTaDiffuse = 0, kTaCurrent = 1, kTaTexture = 2 };
+
+enum class PrimitiveType : std::uint32_t { TriangleList = 4, TriangleStrip = 5, TriangleFan = 6 };
+
 class Device {
  public:
   virtual ~Device() = default;
@@ -72,11 +125,36 @@ class Device {
   virtual bool EndScene() = 0;
   // Shows the whole back buffer in the device window.
   virtual bool Present() = 0;
-  // Restores a lost device with the same parameters; resources are kept.
+  // Restores a lost device with the same parameters; resources and states are kept.
   virtual bool Reset(const PresentParameters& params) = 0;
-
   // The back buffer as drawn so far (for tests and diagnostics).
   virtual const Image& BackBuffer() const = 0;
+
+  virtual bool SetTransform(TransformType type, const Matrix& matrix) = 0;
+  virtual bool GetTransform(TransformType type, Matrix& matrix) const = 0;
+  virtual bool SetRenderState(RenderState state, std::uint32_t value) = 0;
+  virtual std::uint32_t GetRenderState(RenderState state) const = 0;
+  // Light 0 is the only one the viewer uses; indices 0 .. 7 exist.
+  virtual bool SetLight(unsigned index, const Light& light) = 0;
+  virtual bool LightEnable(unsigned index, bool enable) = 0;
+  virtual bool SetMaterial(const Material& material) = 0;
+  // Stage 0 is the only stage; an empty texture unbinds it.
+  virtual bool SetTexture(unsigned stage, std::shared_ptr<Texture> texture) = 0;
+  virtual bool SetTextureStageState(unsigned stage, TextureStageState state, std::uint32_t value) = 0;
+
+  // Resources; nothing when the size is 0 or too large.
+  virtual std::shared_ptr<VertexBuffer> CreateVertexBuffer(std::size_t bytes, unsigned fvf) = 0;
+  virtual std::shared_ptr<IndexBuffer> CreateIndexBuffer(std::size_t bytes) = 0;
+  virtual std::shared_ptr<Texture> CreateTexture(Image image) = 0;
+
+  virtual bool SetStreamSource(unsigned stream, std::shared_ptr<VertexBuffer> buffer, unsigned stride) = 0;
+  // Indices are added to base_vertex before they address the stream.
+  virtual bool SetIndices(std::shared_ptr<IndexBuffer> buffer, unsigned base_vertex) = 0;
+  // The vertex format of the stream (a combination of the kFvf flags).
+  virtual bool SetVertexShader(unsigned fvf) = 0;
+  virtual bool DrawPrimitive(PrimitiveType type, unsigned start_vertex, unsigned primitive_count) = 0;
+  virtual bool DrawIndexedPrimitive(PrimitiveType type, unsigned min_index, unsigned num_vertices,
+                                    unsigned start_index, unsigned primitive_count) = 0;
 };
 
 // The object devices are created from (one per process).

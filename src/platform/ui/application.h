@@ -25,7 +25,7 @@ class Application {
   std::function<void()> ProcessMessagesHook;
   // Hands a file to the desktop's handler.
   std::function<void(const std::string& file)> ShellOpenHook;
-  // The screen cursor in the coordinates of the rendering panel.
+  // The cursor's position on the screen.
   std::function<Point()> CursorPosHook;
 
   void ShowError(const std::string& text) const {

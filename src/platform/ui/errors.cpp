@@ -4,22 +4,28 @@
 
 namespace ui {
 
-Error FileOpenError(std::string_view path) { return Error("ファイル " + std::string(path) + " は開けません"); }
-
-Error FileCreateError(std::string_view path) {
-  return Error("ファイル " + std::string(path) + " を作成できません");
+namespace {
+// The text with the argument between a prefix and a suffix.
+Error Around(std::string_view prefix, std::string_view argument, std::string_view suffix) {
+  std::string text;
+  text.reserve(prefix.size() + argument.size() + suffix.size());
+  text.append(prefix).append(argument).append(suffix);
+  return Error(text);
 }
+}  // namespace
 
-Error IniWriteError(std::string_view path) { return Error(std::string(path) + " に書き込めません"); }
+Error FileOpenError(std::string_view path) { return Around("ファイル ", path, " は開けません"); }
+
+Error FileCreateError(std::string_view path) { return Around("ファイル ", path, " を作成できません"); }
+
+Error IniWriteError(std::string_view path) { return Around("", path, " に書き込めません"); }
 
 Error ListIndexError(long long index) {
   return Error(Format("リストのインデックスが範囲を超えています (%lld)", index));
 }
 
-Error NotIntegerError(std::string_view text) { return Error("'" + std::string(text) + "' は整数ではありません"); }
+Error NotIntegerError(std::string_view text) { return Around("'", text, "' は整数ではありません"); }
 
-Error NotFloatError(std::string_view text) {
-  return Error("'" + std::string(text) + "' は浮動小数点数ではありません");
-}
+Error NotFloatError(std::string_view text) { return Around("'", text, "' は浮動小数点数ではありません"); }
 
 }  // namespace ui

@@ -3,16 +3,65 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/gfx/reference/clipper.h"
+#include "platform/gfx/reference/rasterizer.h"
+
 namespace gfx {
 
 namespace {
-constexpr unsigned kMaxSide = 8192;
 
-std::uint16_t DepthValue(float z) {
-  if (!(z > 0.0f)) return 0;  // also NaN
-  if (z >= 1.0f) return 0xFFFF;
-  return static_cast<std::uint16_t>(std::lround(z * 65535.0f));
+constexpr unsigned kMaxSide = 8192;
+// More primitives than any buffer the device accepts could hold: refused before any work.
+constexpr unsigned kMaxPrimitives = 1u << 26;
+
+// The vertex numbers of each triangle of a primitive run, relative to its first vertex. Strips keep
+// one winding by swapping the last two corners of every second triangle.
+bool AssembleTriangles(PrimitiveType type, unsigned primitive_count, std::vector<unsigned>& corners) {
+  corners.clear();
+  if (primitive_count == 0 || primitive_count > kMaxPrimitives) return false;
+  corners.reserve(static_cast<size_t>(primitive_count) * 3);
+  for (unsigned i = 0; i < primitive_count; ++i) {
+    switch (type) {
+      case PrimitiveType::TriangleList: corners.insert(corners.end(), {3 * i, 3 * i + 1, 3 * i + 2}); break;
+      case PrimitiveType::TriangleStrip:
+        if (i % 2 == 0) {
+          corners.insert(corners.end(), {i, i + 1, i + 2});
+        } else {
+          corners.insert(corners.end(), {i, i + 2, i + 1});
+        }
+        break;
+      case PrimitiveType::TriangleFan: corners.insert(corners.end(), {0, i + 1, i + 2}); break;
+      default: return false;
+    }
+  }
+  return true;
 }
+
+unsigned VerticesOf(PrimitiveType type, unsigned primitive_count) {
+  return type == PrimitiveType::TriangleList ? primitive_count * 3 : primitive_count + 2;
+}
+
+reference::RasterVertex Project(const reference::ClipVertex& c, float half_width, float half_height) {
+  const float rhw = 1.0f / c.w;
+  return {(c.x * rhw + 1.0f) * half_width, (1.0f - c.y * rhw) * half_height, c.z * rhw, rhw,
+          c.r, c.g, c.b, c.a, c.sr, c.sg, c.sb, c.u, c.v};
+}
+
+reference::RasterVertex OnScreen(const reference::ClipVertex& c) {
+  return {c.x, c.y, c.z, 1.0f / c.w, c.r, c.g, c.b, c.a, c.sr, c.sg, c.sb, c.u, c.v};
+}
+
+// Twice the signed area; positive when the corners run clockwise on the screen (y downwards).
+double Winding(const reference::RasterVertex* v, int count) {
+  double sum = 0.0;
+  for (int i = 0; i < count; ++i) {
+    const auto& a = v[i];
+    const auto& b = v[(i + 1) % count];
+    sum += static_cast<double>(a.x) * b.y - static_cast<double>(b.x) * a.y;
+  }
+  return sum;
+}
+
 }  // namespace
 
 std::unique_ptr<ReferenceDevice> ReferenceDevice::Create(const PresentParameters& params) {
@@ -25,12 +74,12 @@ std::unique_ptr<ReferenceDevice> ReferenceDevice::Create(const PresentParameters
 ReferenceDevice::ReferenceDevice(const PresentParameters& params)
     : params_(params),
       back_buffer_(static_cast<int>(params.BackBufferWidth), static_cast<int>(params.BackBufferHeight), 0xFF000000u),
-      depth_(back_buffer_.Pixels.size(), 0xFFFF) {}
+      depth_(back_buffer_.Pixels.size(), 1.0f) {}
 
 bool ReferenceDevice::Clear(unsigned flags, Color color, float z, std::uint32_t stencil) {
   (void)stencil;  // no stencil buffer: the viewer never uses one
   if (flags & kClearTarget) std::fill(back_buffer_.Pixels.begin(), back_buffer_.Pixels.end(), color);
-  if (flags & kClearZBuffer) std::fill(depth_.begin(), depth_.end(), DepthValue(z));
+  if (flags & kClearZBuffer) std::fill(depth_.begin(), depth_.end(), z);
   return true;
 }
 
@@ -58,6 +107,79 @@ bool ReferenceDevice::Reset(const PresentParameters& params) {
   params_ = params;
   in_scene_ = false;
   return true;
+}
+
+bool ReferenceDevice::DrawPrimitive(PrimitiveType type, unsigned start_vertex, unsigned primitive_count) {
+  if (!AssembleTriangles(type, primitive_count, corners_)) return false;
+  if (!reference::RunVertexStage(state_, start_vertex, VerticesOf(type, primitive_count), batch_)) return false;
+  DrawTriangles(batch_, corners_);
+  return true;
+}
+
+bool ReferenceDevice::DrawIndexedPrimitive(PrimitiveType type, unsigned min_index, unsigned num_vertices,
+                                           unsigned start_index, unsigned primitive_count) {
+  (void)min_index;
+  (void)num_vertices;  // the range is taken from the indices themselves, so a wrong hint cannot misdraw
+  const auto& indices = state_.Indices;
+  if (!indices || !AssembleTriangles(type, primitive_count, corners_)) return false;
+  const std::size_t needed = static_cast<std::size_t>(start_index) + VerticesOf(type, primitive_count);
+  if (needed > indices->Count()) return false;
+  unsigned low = 0xFFFF, high = 0;
+  for (unsigned& corner : corners_) {
+    corner = indices->At(static_cast<std::size_t>(start_index) + corner);
+    low = std::min(low, corner);
+    high = std::max(high, corner);
+  }
+  const unsigned first = state_.BaseVertex + low;
+  if (first < state_.BaseVertex) return false;  // overflow
+  if (!reference::RunVertexStage(state_, first, high - low + 1, batch_)) return false;
+  for (unsigned& corner : corners_) corner -= low;
+  DrawTriangles(batch_, corners_);
+  return true;
+}
+
+void ReferenceDevice::DrawTriangles(const reference::VertexBatch& batch, const std::vector<unsigned>& corners) {
+  const DeviceState& s = state_;
+  reference::PixelState pixel;
+  pixel.DepthTest = s.Get(RenderState::ZEnable) != 0;
+  pixel.DepthWrite = s.Get(RenderState::ZWriteEnable) != 0;
+  pixel.Blend = s.Get(RenderState::AlphaBlendEnable) != 0;
+  pixel.SrcBlend = s.Get(RenderState::SrcBlend);
+  pixel.DestBlend = s.Get(RenderState::DestBlend);
+  pixel.Texture = s.Texture0 ? &s.Texture0->Level0() : nullptr;
+  pixel.ColorOp = s.Get(TextureStageState::ColorOp);
+  pixel.ColorArg1 = s.Get(TextureStageState::ColorArg1);
+  pixel.ColorArg2 = s.Get(TextureStageState::ColorArg2);
+  pixel.AlphaOp = s.Get(TextureStageState::AlphaOp);
+  pixel.AlphaArg1 = s.Get(TextureStageState::AlphaArg1);
+  pixel.AlphaArg2 = s.Get(TextureStageState::AlphaArg2);
+  pixel.Specular = s.Get(RenderState::SpecularEnable) != 0;
+  const std::uint32_t cull = s.Get(RenderState::CullMode);
+  const reference::RenderTarget target{&back_buffer_, &depth_};
+  const float half_width = static_cast<float>(back_buffer_.Width) / 2.0f;
+  const float half_height = static_cast<float>(back_buffer_.Height) / 2.0f;
+
+  reference::ClipPolygon polygon;
+  reference::RasterVertex screen[12];
+  for (size_t t = 0; t + 2 < corners.size(); t += 3) {
+    const reference::ClipVertex* c[3] = {&batch.Vertices[corners[t]], &batch.Vertices[corners[t + 1]],
+                                         &batch.Vertices[corners[t + 2]]};
+    int count = 3;
+    if (batch.Screen) {
+      for (int i = 0; i < 3; ++i) screen[i] = OnScreen(*c[i]);
+    } else if (reference::Inside(*c[0]) && reference::Inside(*c[1]) && reference::Inside(*c[2])) {
+      for (int i = 0; i < 3; ++i) screen[i] = Project(*c[i], half_width, half_height);
+    } else {
+      reference::ClipTriangle(*c[0], *c[1], *c[2], polygon);
+      count = polygon.Count;
+      if (count < 3) continue;
+      for (int i = 0; i < count; ++i) screen[i] = Project(polygon.Vertices[static_cast<size_t>(i)], half_width, half_height);
+    }
+    const double winding = Winding(screen, count);
+    if (!(winding != 0.0)) continue;
+    if ((cull == kCullCounterClockwise && winding < 0.0) || (cull == kCullClockwise && winding > 0.0)) continue;
+    for (int i = 1; i + 1 < count; ++i) reference::RasterizeTriangle(target, pixel, screen[0], screen[i], screen[i + 1]);
+  }
 }
 
 }  // namespace gfx

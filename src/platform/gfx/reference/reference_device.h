@@ -1,14 +1,16 @@
 #pragma once
-// The reference device: draws in software into a 32-bit back buffer with a 16-bit depth buffer and
-// hands the back buffer to its window on Present.
+// The reference device: draws in software into a 32-bit back buffer with a depth buffer and hands the
+// back buffer to its window on Present. One triangle goes DrawPrimitive -> vertex stage (transform,
+// light) -> clip -> project -> cull -> rasterise (shade, blend).
 #include <memory>
 #include <vector>
 
-#include "platform/gfx/device.h"
+#include "platform/gfx/device_base.h"
+#include "platform/gfx/reference/vertex_stage.h"
 
 namespace gfx {
 
-class ReferenceDevice final : public Device {
+class ReferenceDevice final : public DeviceBase {
  public:
   // Nothing for a back buffer of no pixels or of more than 8192 x 8192.
   static std::unique_ptr<ReferenceDevice> Create(const PresentParameters& params);
@@ -20,13 +22,21 @@ class ReferenceDevice final : public Device {
   bool Reset(const PresentParameters& params) override;
   const Image& BackBuffer() const override { return back_buffer_; }
 
+  bool DrawPrimitive(PrimitiveType type, unsigned start_vertex, unsigned primitive_count) override;
+  bool DrawIndexedPrimitive(PrimitiveType type, unsigned min_index, unsigned num_vertices, unsigned start_index,
+                            unsigned primitive_count) override;
+
  private:
   explicit ReferenceDevice(const PresentParameters& params);
+  // Draws triangles whose corners are given as indices into the batch.
+  void DrawTriangles(const reference::VertexBatch& batch, const std::vector<unsigned>& corners);
 
   PresentParameters params_;
   Image back_buffer_;
-  std::vector<std::uint16_t> depth_;
+  std::vector<float> depth_;
   bool in_scene_ = false;
+  reference::VertexBatch batch_;   // reused between draws
+  std::vector<unsigned> corners_;  // reused between draws
 };
 
 }  // namespace gfx

@@ -1,0 +1,576 @@
+#include "platform/gfx/texture_file.h"
+
+#include <squish.h>
+
+#include <bit>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+#include <vector>
+
+#include "platform/os/file.h"
+
+// stb_image reads BMP, PNG, JPEG and TGA. Every allocation it makes goes through StbAllocate, which
+// refuses anything larger than an honest file of the announced size needs: a small hostile PNG whose
+// compressed stream inflates without end then fails instead of taking gigabytes.
+namespace gfx::detail {
+thread_local std::size_t tStbAllocationLimit = 0;
+inline void* StbAllocate(std::size_t size) { return size > tStbAllocationLimit ? nullptr : std::malloc(size); }
+inline void* StbReallocate(void* p, std::size_t size) {
+  return size > tStbAllocationLimit ? nullptr : std::realloc(p, size);
+}
+}  // namespace gfx::detail
+
+#define STBI_MALLOC(size) ::gfx::detail::StbAllocate(size)
+#define STBI_REALLOC(p, size) ::gfx::detail::StbReallocate(p, size)
+#define STBI_FREE(p) std::free(p)
+#define STB_IMAGE_IMPLEMENTATION
+#define STB_IMAGE_STATIC
+#define STBI_ONLY_BMP
+#define STBI_ONLY_PNG
+#define STBI_ONLY_JPEG
+#define STBI_ONLY_TGA
+#define STBI_NO_STDIO
+#define STBI_NO_LINEAR
+#define STBI_MAX_DIMENSIONS 8192
+#if defined(__GNUC__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wconversion"
+#pragma GCC diagnostic ignored "-Wsign-conversion"
+#pragma GCC diagnostic ignored "-Wshadow"
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+#pragma GCC diagnostic ignored "-Wunused-function"
+#pragma GCC diagnostic ignored "-Wunused-parameter"
+#pragma GCC diagnostic ignored "-Wdouble-promotion"
+#pragma GCC diagnostic ignored "-Wimplicit-fallthrough"
+#pragma GCC diagnostic ignored "-Wpedantic"
+#endif
+#include <stb/stb_image.h>
+#if defined(__GNUC__)
+#pragma GCC diagnostic pop
+#endif
+
+namespace gfx {
+
+static_assert(STBI_MAX_DIMENSIONS == kMaxTextureSide);
+
+namespace {
+
+using Bytes = std::string_view;
+
+std::uint32_t Byte(Bytes b, std::size_t at) { return static_cast<unsigned char>(b[at]); }
+std::uint32_t Le16(Bytes b, std::size_t at) { return Byte(b, at) | Byte(b, at + 1) << 8; }
+std::uint32_t Le32(Bytes b, std::size_t at) { return Le16(b, at) | Le16(b, at + 2) << 16; }
+std::uint32_t Be16(Bytes b, std::size_t at) { return Byte(b, at) << 8 | Byte(b, at + 1); }
+std::uint32_t Be32(Bytes b, std::size_t at) { return Be16(b, at) << 16 | Be16(b, at + 2); }
+
+bool SideFits(std::uint64_t side) { return side >= 1 && side <= static_cast<std::uint64_t>(kMaxTextureSide); }
+
+std::uint32_t Argb(std::uint32_t a, std::uint32_t r, std::uint32_t g, std::uint32_t b) {
+  return a << 24 | r << 16 | g << 8 | b;
+}
+
+Image FromRgba(const unsigned char* rgba, int width, int height) {
+  Image image(width, height);
+  for (std::size_t i = 0; i < image.Pixels.size(); ++i) {
+    const unsigned char* p = rgba + i * 4;
+    image.Pixels[i] = Argb(p[3], p[0], p[1], p[2]);
+  }
+  return image;
+}
+
+// ---------------------------------------------------------------------------------------------
+// DDS
+
+constexpr std::size_t kDdsHeaderEnd = 128;  // "DDS " and the 124-byte header
+constexpr std::size_t kDx10HeaderSize = 20;
+
+constexpr std::uint32_t kDdsdDepth = 0x800000;
+constexpr std::uint32_t kDdpfAlphaPixels = 0x1;
+constexpr std::uint32_t kDdpfAlpha = 0x2;
+constexpr std::uint32_t kDdpfFourCc = 0x4;
+constexpr std::uint32_t kDdpfRgb = 0x40;
+constexpr std::uint32_t kDdpfLuminance = 0x20000;
+constexpr std::uint32_t kDdsCaps2Cubemap = 0x200;
+constexpr std::uint32_t kDdsCaps2Volume = 0x200000;
+
+constexpr std::uint32_t FourCc(const char (&s)[5]) {
+  return static_cast<std::uint32_t>(static_cast<unsigned char>(s[0])) |
+         static_cast<std::uint32_t>(static_cast<unsigned char>(s[1])) << 8 |
+         static_cast<std::uint32_t>(static_cast<unsigned char>(s[2])) << 16 |
+         static_cast<std::uint32_t>(static_cast<unsigned char>(s[3])) << 24;
+}
+
+// How level 0 is stored: one of the DXT block formats, or pixels described by bit masks.
+struct DdsLayout {
+  enum class Kind { Dxt1, Dxt3, Dxt5, Masks } kind = Kind::Masks;
+  std::uint32_t bitCount = 0;
+  std::uint32_t r = 0, g = 0, b = 0, a = 0;
+  bool luminance = false;  // r holds a grey level copied to all three colours
+};
+
+DdsLayout MaskLayout(std::uint32_t bits, std::uint32_t r, std::uint32_t g, std::uint32_t b, std::uint32_t a,
+                     bool luminance = false) {
+  return {DdsLayout::Kind::Masks, bits, r, g, b, a, luminance};
+}
+DdsLayout BlockLayout(DdsLayout::Kind kind) { return {kind, 0, 0, 0, 0, 0, false}; }
+
+// Direct3D 9 format numbers that some writers put in the FourCC field instead of masks.
+std::optional<DdsLayout> LayoutFromD3dFormat(std::uint32_t format) {
+  switch (format) {
+    case 20: return MaskLayout(24, 0xFF0000, 0xFF00, 0xFF, 0);                    // R8G8B8
+    case 21: return MaskLayout(32, 0xFF0000, 0xFF00, 0xFF, 0xFF000000);           // A8R8G8B8
+    case 22: return MaskLayout(32, 0xFF0000, 0xFF00, 0xFF, 0);                    // X8R8G8B8
+    case 23: return MaskLayout(16, 0xF800, 0x07E0, 0x001F, 0);                    // R5G6B5
+    case 24: return MaskLayout(16, 0x7C00, 0x03E0, 0x001F, 0);                    // X1R5G5B5
+    case 25: return MaskLayout(16, 0x7C00, 0x03E0, 0x001F, 0x8000);               // A1R5G5B5
+    case 26: return MaskLayout(16, 0x0F00, 0x00F0, 0x000F, 0xF000);               // A4R4G4B4
+    case 28: return MaskLayout(8, 0, 0, 0, 0xFF);                                 // A8
+    case 32: return MaskLayout(32, 0xFF, 0xFF00, 0xFF0000, 0xFF000000);           // A8B8G8R8
+    case 33: return MaskLayout(32, 0xFF, 0xFF00, 0xFF0000, 0);                    // X8B8G8R8
+    case 50: return MaskLayout(8, 0xFF, 0, 0, 0, true);                           // L8
+    case 51: return MaskLayout(16, 0xFF, 0, 0, 0xFF00, true);                     // A8L8
+    default: return std::nullopt;
+  }
+}
+
+// The DX10 extension: only plain 2D textures in the formats the legacy header can also describe.
+std::variant<DdsLayout, TextureError> LayoutFromDx10(Bytes bytes) {
+  if (bytes.size() < kDdsHeaderEnd + kDx10HeaderSize) return TextureError::Truncated;
+  const std::uint32_t format = Le32(bytes, 128);
+  const std::uint32_t dimension = Le32(bytes, 132);
+  const std::uint32_t miscFlag = Le32(bytes, 136);
+  const std::uint32_t arraySize = Le32(bytes, 140);
+  constexpr std::uint32_t kTexture2D = 3, kMiscTextureCube = 0x4;
+  if (dimension != kTexture2D || (miscFlag & kMiscTextureCube) != 0 || arraySize != 1)
+    return TextureError::UnsupportedFormat;
+  switch (format) {
+    case 28: case 29: return MaskLayout(32, 0xFF, 0xFF00, 0xFF0000, 0xFF000000);  // R8G8B8A8 (sRGB)
+    case 87: case 91: return MaskLayout(32, 0xFF0000, 0xFF00, 0xFF, 0xFF000000);  // B8G8R8A8 (sRGB)
+    case 88: case 93: return MaskLayout(32, 0xFF0000, 0xFF00, 0xFF, 0);           // B8G8R8X8 (sRGB)
+    case 85: return MaskLayout(16, 0xF800, 0x07E0, 0x001F, 0);                    // B5G6R5
+    case 86: return MaskLayout(16, 0x7C00, 0x03E0, 0x001F, 0x8000);               // B5G5R5A1
+    case 115: return MaskLayout(16, 0x0F00, 0x00F0, 0x000F, 0xF000);              // B4G4R4A4
+    case 65: return MaskLayout(8, 0, 0, 0, 0xFF);                                 // A8
+    case 71: case 72: return BlockLayout(DdsLayout::Kind::Dxt1);                  // BC1 (sRGB)
+    case 74: case 75: return BlockLayout(DdsLayout::Kind::Dxt3);                  // BC2 (sRGB)
+    case 77: case 78: return BlockLayout(DdsLayout::Kind::Dxt5);                  // BC3 (sRGB)
+    default: return TextureError::UnsupportedFormat;
+  }
+}
+
+// A mask is usable when it is one run of bits inside the pixel.
+bool MaskUsable(std::uint32_t mask, std::uint32_t bitCount) {
+  if (mask == 0) return true;
+  if (bitCount < 32 && (mask >> bitCount) != 0) return false;
+  const std::uint32_t run = mask >> std::countr_zero(mask);
+  return (run & (run + 1)) == 0;
+}
+
+std::variant<DdsLayout, TextureError> DdsPixelLayout(Bytes bytes) {
+  const std::uint32_t flags = Le32(bytes, 80);
+  const std::uint32_t fourCc = Le32(bytes, 84);
+  if (flags & kDdpfFourCc) {
+    if (fourCc == FourCc("DXT1")) return BlockLayout(DdsLayout::Kind::Dxt1);
+    if (fourCc == FourCc("DXT3")) return BlockLayout(DdsLayout::Kind::Dxt3);
+    if (fourCc == FourCc("DXT5")) return BlockLayout(DdsLayout::Kind::Dxt5);
+    if (fourCc == FourCc("DX10")) return LayoutFromDx10(bytes);
+    if (auto layout = LayoutFromD3dFormat(fourCc)) return *layout;
+    return TextureError::UnsupportedFormat;
+  }
+  if ((flags & (kDdpfRgb | kDdpfLuminance | kDdpfAlpha)) == 0) return TextureError::UnsupportedFormat;
+  DdsLayout layout = MaskLayout(Le32(bytes, 88), Le32(bytes, 92), Le32(bytes, 96), Le32(bytes, 100), 0);
+  if (flags & (kDdpfAlphaPixels | kDdpfAlpha)) layout.a = Le32(bytes, 104);
+  if (flags & kDdpfRgb) {
+    if (layout.r == 0 && layout.g == 0 && layout.b == 0) return TextureError::UnsupportedFormat;
+  } else if (flags & kDdpfLuminance) {
+    layout.luminance = true;
+    layout.g = layout.b = 0;
+    if (layout.r == 0) return TextureError::UnsupportedFormat;
+  } else {  // alpha only
+    layout.r = layout.g = layout.b = 0;
+    if (layout.a == 0) return TextureError::UnsupportedFormat;
+  }
+  const std::uint32_t bits = layout.bitCount;
+  if (bits != 8 && bits != 16 && bits != 24 && bits != 32) return TextureError::UnsupportedFormat;
+  for (std::uint32_t mask : {layout.r, layout.g, layout.b, layout.a})
+    if (!MaskUsable(mask, bits)) return TextureError::UnsupportedFormat;
+  return layout;
+}
+
+// One channel of a masked pixel widened to 8 bits: shorter channels repeat their bits (5-bit 31 gives
+// 255), longer ones keep their top 8 bits.
+struct Channel {
+  std::uint32_t mask = 0;
+  int shift = 0;
+  int bits = 0;
+
+  explicit Channel(std::uint32_t m) : mask(m) {
+    if (m != 0) {
+      shift = std::countr_zero(m);
+      bits = std::popcount(m);
+    }
+  }
+  std::uint32_t Get(std::uint32_t pixel, std::uint32_t absent) const {
+    if (bits == 0) return absent;
+    const std::uint32_t v = (pixel & mask) >> shift;
+    if (bits >= 8) return v >> (bits - 8);
+    std::uint32_t out = 0;
+    int filled = 0;
+    while (filled < 8) {
+      out = out << bits | v;
+      filled += bits;
+    }
+    return out >> (filled - 8);
+  }
+};
+
+TextureResult DecodeMaskedDds(Bytes data, int width, int height, const DdsLayout& layout) {
+  const std::size_t bytesPerPixel = layout.bitCount / 8;
+  const Channel r(layout.r), g(layout.g), b(layout.b), a(layout.a);
+  Image image(width, height);
+  for (std::size_t i = 0; i < image.Pixels.size(); ++i) {
+    std::uint32_t pixel = 0;
+    for (std::size_t k = 0; k < bytesPerPixel; ++k) pixel |= Byte(data, i * bytesPerPixel + k) << (8 * k);
+    const std::uint32_t red = r.Get(pixel, 0);
+    const std::uint32_t green = layout.luminance ? red : g.Get(pixel, 0);
+    const std::uint32_t blue = layout.luminance ? red : b.Get(pixel, 0);
+    image.Pixels[i] = Argb(a.Get(pixel, 255), red, green, blue);
+  }
+  return image;
+}
+
+TextureResult DecodeDds(Bytes bytes) {
+  if (bytes.size() < kDdsHeaderEnd) return TextureError::Truncated;
+  if (Le32(bytes, 4) != 124) return TextureError::Corrupt;
+  const std::uint32_t headerFlags = Le32(bytes, 8);
+  const std::uint32_t height = Le32(bytes, 12), width = Le32(bytes, 16);
+  const std::uint32_t depth = Le32(bytes, 24);
+  const std::uint32_t caps2 = Le32(bytes, 112);
+  // The pitch and mip count fields are not used: level 0 is the first thing after the headers and its
+  // size follows from the format, and writers are known to fill the pitch field wrongly.
+  if (!SideFits(width) || !SideFits(height)) return TextureError::TooLarge;
+  if ((caps2 & (kDdsCaps2Cubemap | kDdsCaps2Volume)) != 0 || ((headerFlags & kDdsdDepth) != 0 && depth > 1))
+    return TextureError::UnsupportedFormat;
+
+  auto layoutOrError = DdsPixelLayout(bytes);
+  if (auto* error = std::get_if<TextureError>(&layoutOrError)) return *error;
+  const DdsLayout layout = std::get<DdsLayout>(layoutOrError);
+  const bool dx10 = (Le32(bytes, 80) & kDdpfFourCc) != 0 && Le32(bytes, 84) == FourCc("DX10");
+  const Bytes data = bytes.substr(kDdsHeaderEnd + (dx10 ? kDx10HeaderSize : 0));
+
+  const std::uint64_t w = width, h = height;
+  std::uint64_t needed = 0;
+  int squishFlags = 0;
+  switch (layout.kind) {
+    case DdsLayout::Kind::Dxt1: squishFlags = squish::kDxt1; break;
+    case DdsLayout::Kind::Dxt3: squishFlags = squish::kDxt3; break;
+    case DdsLayout::Kind::Dxt5: squishFlags = squish::kDxt5; break;
+    case DdsLayout::Kind::Masks: break;
+  }
+  if (layout.kind == DdsLayout::Kind::Masks) {
+    needed = w * h * (layout.bitCount / 8);
+  } else {
+    const std::uint64_t blockBytes = layout.kind == DdsLayout::Kind::Dxt1 ? 8 : 16;
+    needed = std::max<std::uint64_t>(1, (w + 3) / 4) * std::max<std::uint64_t>(1, (h + 3) / 4) * blockBytes;
+  }
+  if (data.size() < needed) return TextureError::Truncated;
+
+  const int iw = static_cast<int>(width), ih = static_cast<int>(height);
+  if (layout.kind == DdsLayout::Kind::Masks) return DecodeMaskedDds(data, iw, ih, layout);
+  std::vector<unsigned char> rgba(static_cast<std::size_t>(w * h * 4));
+  squish::DecompressImage(rgba.data(), iw, ih, data.data(), squishFlags);
+  return FromRgba(rgba.data(), iw, ih);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Structure checks for the stb formats. stb_image reads zeros past the end of its input and returns a
+// partly blank picture for a cut-off BMP, TGA or JPEG, so each file is first walked far enough to
+// know that all of its pixel data is there.
+
+// Nothing when the file's structure is whole.
+using CheckResult = std::optional<TextureError>;
+
+// stb_image looks palette indices up in a 256-entry table of which it fills only the entries the file
+// holds, so an index past them would read an unset entry: such files are refused.
+CheckResult CheckBmpPaletteIndices(Bytes b, std::uint32_t headerSize, std::uint64_t w, std::uint64_t h,
+                                   std::uint32_t bitCount, std::uint64_t stride) {
+  const std::int64_t offset = Le32(b, 10);
+  // The entry count as stb_image derives it from the space between the headers and the pixels.
+  const std::int64_t entries = headerSize == 12 ? (offset - 14 - 24) / 3 : (offset - 14 - headerSize) / 4;
+  if (entries < 1 || entries > 256) return TextureError::Corrupt;
+  const std::uint32_t limit = static_cast<std::uint32_t>(entries);
+  if (limit >= (1u << bitCount)) return std::nullopt;
+  const std::uint32_t valueMask = (1u << bitCount) - 1;
+  for (std::uint64_t y = 0; y < h; ++y) {
+    const std::size_t row = static_cast<std::size_t>(static_cast<std::uint64_t>(offset) + y * stride);
+    for (std::uint64_t x = 0; x < w; ++x) {
+      const std::uint64_t bit = x * bitCount;
+      const std::uint32_t packed = Byte(b, row + static_cast<std::size_t>(bit / 8));
+      const std::uint32_t index = packed >> (8 - bitCount - bit % 8) & valueMask;  // leftmost pixel first
+      if (index >= limit) return TextureError::Corrupt;
+    }
+  }
+  return std::nullopt;
+}
+
+CheckResult CheckBmp(Bytes b) {
+  if (b.size() < 18) return TextureError::Truncated;
+  const std::uint32_t headerSize = Le32(b, 14);
+  std::int64_t width = 0, height = 0;
+  std::uint32_t bitCount = 0, compression = 0;
+  if (headerSize == 12) {  // OS/2 header
+    if (b.size() < 26) return TextureError::Truncated;
+    width = Le16(b, 18);
+    height = Le16(b, 20);
+    bitCount = Le16(b, 24);
+  } else if (headerSize == 40 || headerSize == 56 || headerSize == 108 || headerSize == 124) {
+    if (b.size() < 14 + std::uint64_t{headerSize}) return TextureError::Truncated;
+    width = static_cast<std::int32_t>(Le32(b, 18));
+    height = static_cast<std::int32_t>(Le32(b, 22));  // negative: rows stored top to bottom
+    bitCount = Le16(b, 28);
+    compression = Le32(b, 30);
+    if (compression == 3 && headerSize <= 56 && b.size() < 14 + std::uint64_t{headerSize} + 12)
+      return TextureError::Truncated;  // the three colour masks follow a short header
+  } else {
+    return TextureError::UnsupportedFormat;
+  }
+  if (width < 0) return TextureError::Corrupt;
+  const std::uint64_t w = static_cast<std::uint64_t>(width);
+  const std::uint64_t h = static_cast<std::uint64_t>(height < 0 ? -height : height);
+  if (!SideFits(w) || !SideFits(h)) return TextureError::TooLarge;
+  if (compression != 0 && compression != 3) return TextureError::UnsupportedFormat;  // RLE, JPEG, PNG
+  if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 16 && bitCount != 24 && bitCount != 32)
+    return TextureError::UnsupportedFormat;
+  if (compression == 3 && bitCount != 16 && bitCount != 32) return TextureError::Corrupt;
+  // Rows are padded to 4 bytes; the last row's padding may be missing.
+  const std::uint64_t rowBits = w * bitCount;
+  const std::uint64_t stride = (rowBits + 31) / 32 * 4;
+  const std::uint64_t needed = Le32(b, 10) + stride * (h - 1) + (rowBits + 7) / 8;
+  if (b.size() < needed) return TextureError::Truncated;
+  if (bitCount <= 8) return CheckBmpPaletteIndices(b, headerSize, w, h, bitCount, stride);
+  return std::nullopt;
+}
+
+CheckResult CheckPng(Bytes b) {
+  static constexpr char kSignature[] = "\x89PNG\r\n\x1a\n";
+  if (b.size() < 8) return TextureError::Truncated;
+  if (b.substr(0, 8) != Bytes(kSignature, 8)) return TextureError::Corrupt;
+  for (std::size_t at = 8;;) {
+    if (b.size() - at < 8) return TextureError::Truncated;
+    const std::uint64_t length = Be32(b, at);
+    const Bytes type = b.substr(at + 4, 4);
+    if (length > 0x7FFFFFFF) return TextureError::Corrupt;
+    if (b.size() - at - 8 < length + 4) return TextureError::Truncated;  // data and CRC
+    if (at == 8) {
+      if (type != "IHDR" || length < 13) return TextureError::Corrupt;
+      if (!SideFits(Be32(b, 16)) || !SideFits(Be32(b, 20))) return TextureError::TooLarge;
+    }
+    at += 12 + static_cast<std::size_t>(length);
+    if (type == "IEND") return std::nullopt;
+  }
+}
+
+// A DHT segment's tables: stb_image 2.27 writes a table's code lengths into a 257-entry array without
+// checking that the counts add up to at most 256, so that is checked here, with the rest of the layout.
+bool HuffmanTablesFit(Bytes segment) {
+  std::size_t at = 0;
+  while (at < segment.size()) {
+    if (segment.size() - at < 17) return false;
+    const std::uint32_t classAndSlot = Byte(segment, at);
+    if ((classAndSlot >> 4) > 1 || (classAndSlot & 15) > 3) return false;
+    std::size_t symbols = 0;
+    for (std::size_t i = 1; i <= 16; ++i) symbols += Byte(segment, at + i);
+    if (symbols > 256 || segment.size() - at - 17 < symbols) return false;
+    at += 17 + symbols;
+  }
+  return true;
+}
+
+// Walks the JPEG markers and the entropy-coded data after each scan up to the end-of-image marker.
+CheckResult CheckJpeg(Bytes b) {
+  for (std::size_t at = 2;;) {
+    if (at >= b.size()) return TextureError::Truncated;
+    if (Byte(b, at) != 0xFF) return TextureError::Corrupt;
+    while (at < b.size() && Byte(b, at) == 0xFF) ++at;
+    if (at >= b.size()) return TextureError::Truncated;
+    const std::uint32_t marker = Byte(b, at++);
+    if (marker == 0xD9) return std::nullopt;                           // end of image
+    if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) continue;  // no length field
+    if (b.size() - at < 2) return TextureError::Truncated;
+    const std::size_t length = Be16(b, at);
+    if (length < 2) return TextureError::Corrupt;
+    if (b.size() - at < length) return TextureError::Truncated;
+    const bool frame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+    if (frame && length >= 7 && (!SideFits(Be16(b, at + 3)) || !SideFits(Be16(b, at + 5))))
+      return TextureError::TooLarge;
+    if (marker == 0xC4 && !HuffmanTablesFit(b.substr(at + 2, length - 2))) return TextureError::Corrupt;
+    at += length;
+    if (marker != 0xDA) continue;
+    // Entropy-coded data: 0xFF is followed by 0x00 (a stuffed byte), a restart marker or fill bytes
+    // inside it; anything else is the next marker.
+    for (;;) {
+      if (at >= b.size()) return TextureError::Truncated;
+      if (Byte(b, at) != 0xFF) {
+        ++at;
+        continue;
+      }
+      if (at + 1 >= b.size()) return TextureError::Truncated;
+      const std::uint32_t next = Byte(b, at + 1);
+      if (next == 0x00 || (next >= 0xD0 && next <= 0xD7)) {
+        at += 2;
+      } else if (next == 0xFF) {
+        ++at;
+      } else {
+        break;
+      }
+    }
+  }
+}
+
+constexpr std::size_t kTgaHeaderSize = 18;
+
+// TGA has no magic number; these are the header values stb_image accepts.
+bool LooksLikeTga(Bytes b) {
+  if (b.size() < kTgaHeaderSize) return false;
+  const std::uint32_t mapType = Byte(b, 1), imageType = Byte(b, 2), bits = Byte(b, 16);
+  if (mapType > 1) return false;
+  if (mapType == 1) {
+    const std::uint32_t mapBits = Byte(b, 7);
+    if (imageType != 1 && imageType != 9) return false;
+    if (mapBits != 8 && mapBits != 15 && mapBits != 16 && mapBits != 24 && mapBits != 32) return false;
+    if (bits != 8 && bits != 16) return false;
+  } else {
+    if (imageType != 2 && imageType != 3 && imageType != 10 && imageType != 11) return false;
+    if (bits != 8 && bits != 15 && bits != 16 && bits != 24 && bits != 32) return false;
+  }
+  return Le16(b, 12) >= 1 && Le16(b, 14) >= 1;
+}
+
+CheckResult CheckTga(Bytes b) {
+  const std::uint64_t w = Le16(b, 12), h = Le16(b, 14);
+  if (!SideFits(w) || !SideFits(h)) return TextureError::TooLarge;
+  const bool mapped = Byte(b, 1) == 1;
+  const bool rle = Byte(b, 2) >= 9;
+  std::uint64_t at = kTgaHeaderSize + Byte(b, 0);  // after the image id
+  if (mapped) {
+    // stb_image reads a colour map that starts at a later entry as if it started at entry 0.
+    if (Le16(b, 3) != 0) return TextureError::UnsupportedFormat;
+    const std::uint64_t entries = Le16(b, 5);
+    if (entries == 0) return TextureError::Corrupt;
+    at += entries * ((Byte(b, 7) + 7) / 8);
+  }
+  const std::uint64_t pixelBytes = (Byte(b, 16) + 7) / 8;
+  const std::uint64_t pixels = w * h;
+  if (!rle) {
+    if (b.size() < at + pixels * pixelBytes) return TextureError::Truncated;
+    return std::nullopt;
+  }
+  // Run-length packets: a count byte, then one value (a run) or count values (raw).
+  for (std::uint64_t done = 0; done < pixels;) {
+    if (at >= b.size()) return TextureError::Truncated;
+    const std::uint32_t packet = Byte(b, static_cast<std::size_t>(at));
+    const std::uint64_t count = (packet & 0x7F) + 1;
+    at += 1 + ((packet & 0x80) ? 1 : count) * pixelBytes;
+    done += count;
+  }
+  if (b.size() < at) return TextureError::Truncated;
+  return std::nullopt;
+}
+
+enum class StbFormat { Bmp, Png, Jpeg, Tga };
+
+// Windows programs write 32-bit BMPs (and TGAs) whose alpha bytes are all zero although the picture
+// is meant to be opaque; a texture that is transparent everywhere is never what such a file means.
+void OpaqueIfAlphaAllZero(std::vector<unsigned char>& rgba) {
+  for (std::size_t i = 3; i < rgba.size(); i += 4)
+    if (rgba[i] != 0) return;
+  for (std::size_t i = 3; i < rgba.size(); i += 4) rgba[i] = 255;
+}
+
+TextureError StbError() {
+  const char* reason = stbi_failure_reason();
+  return reason != nullptr && std::strcmp(reason, "too large") == 0 ? TextureError::TooLarge : TextureError::Corrupt;
+}
+
+struct StbLimitScope {
+  explicit StbLimitScope(std::size_t limit) { detail::tStbAllocationLimit = limit; }
+  ~StbLimitScope() { detail::tStbAllocationLimit = 0; }
+  StbLimitScope(const StbLimitScope&) = delete;
+  StbLimitScope& operator=(const StbLimitScope&) = delete;
+};
+
+TextureResult DecodeWithStb(Bytes bytes, StbFormat format) {
+  CheckResult checked;
+  switch (format) {
+    case StbFormat::Bmp: checked = CheckBmp(bytes); break;
+    case StbFormat::Png: checked = CheckPng(bytes); break;
+    case StbFormat::Jpeg: checked = CheckJpeg(bytes); break;
+    case StbFormat::Tga: checked = CheckTga(bytes); break;
+  }
+  if (checked) return *checked;
+  if (bytes.size() > static_cast<std::size_t>(INT_MAX)) return TextureError::TooLarge;
+  const auto* data = reinterpret_cast<const stbi_uc*>(bytes.data());
+  const int length = static_cast<int>(bytes.size());
+
+  int width = 0, height = 0, channels = 0;
+  {
+    const StbLimitScope limit(std::size_t{1} << 20);  // the decoder's own state
+    if (!stbi_info_from_memory(data, length, &width, &height, &channels)) return StbError();
+  }
+  if (format == StbFormat::Bmp && height < 0) height = -std::max(height, -kMaxTextureSide);  // top-down rows
+  if (!SideFits(static_cast<std::uint64_t>(std::max(width, 0))) ||
+      !SideFits(static_cast<std::uint64_t>(std::max(height, 0))))
+    return TextureError::TooLarge;
+
+  // The largest buffer an honest file needs: 16-bit RGBA PNG rows, JPEG planes padded to whole blocks,
+  // or the compressed data gathered in one piece.
+  const std::size_t padded = (static_cast<std::size_t>(width) + 64) * (static_cast<std::size_t>(height) + 64);
+  const StbLimitScope limit(std::max(padded * 8, bytes.size() * 2) + (std::size_t{1} << 20));
+  int w = 0, h = 0;
+  stbi_uc* pixels = stbi_load_from_memory(data, length, &w, &h, &channels, 4);
+  if (pixels == nullptr) return StbError();
+  if (w != width || h != height) {
+    stbi_image_free(pixels);
+    return TextureError::Corrupt;
+  }
+  const std::size_t count = static_cast<std::size_t>(w) * static_cast<std::size_t>(h) * 4;
+  std::vector<unsigned char> rgba(pixels, pixels + count);
+  stbi_image_free(pixels);
+  if (format == StbFormat::Bmp || format == StbFormat::Tga) OpaqueIfAlphaAllZero(rgba);
+  return FromRgba(rgba.data(), w, h);
+}
+
+bool StartsWith(Bytes bytes, Bytes prefix) { return bytes.substr(0, prefix.size()) == prefix; }
+
+}  // namespace
+
+const char* TextureErrorText(TextureError error) {
+  switch (error) {
+    case TextureError::CannotRead: return "cannot read the file";
+    case TextureError::UnknownFormat: return "not a texture format the viewer reads";
+    case TextureError::Truncated: return "the file ends early";
+    case TextureError::UnsupportedFormat: return "unsupported pixel format or texture type";
+    case TextureError::TooLarge: return "the image is empty or too large";
+    case TextureError::Corrupt: return "the image data is damaged";
+  }
+  return "unknown texture error";
+}
+
+TextureResult DecodeTexture(std::string_view bytes) {
+  if (StartsWith(bytes, "DDS ")) return DecodeDds(bytes);
+  if (StartsWith(bytes, "\x89PNG")) return DecodeWithStb(bytes, StbFormat::Png);
+  if (StartsWith(bytes, "\xFF\xD8")) return DecodeWithStb(bytes, StbFormat::Jpeg);
+  if (StartsWith(bytes, "BM")) return DecodeWithStb(bytes, StbFormat::Bmp);
+  if (LooksLikeTga(bytes)) return DecodeWithStb(bytes, StbFormat::Tga);
+  return TextureError::UnknownFormat;
+}
+
+TextureResult LoadTextureFile(std::string_view path) {
+  const std::optional<std::string> bytes = os::ReadWholeFile(path);
+  if (!bytes) return TextureError::CannotRead;
+  return DecodeTexture(*bytes);
+}
+
+}  // namespace gfx
