@@ -5,6 +5,7 @@
 //   full frame         everything
 //   no pixels          the same draws with every pixel failing the depth test
 //   vertex stage only  transform and lighting of every vertex, nothing drawn
+// Each is measured on one thread and with the device's second rasterising thread.
 // Usage: reference_frame_bench [frames]
 #include <chrono>
 #include <cmath>
@@ -167,26 +168,38 @@ int main(int argc, char** argv) {
   d.SetLight(0, light);
   d.LightEnable(0, true);
 
-  const double full = SecondsPerFrame(frames, [&] { DrawFrame(d, s, 1.0f); });
-  int covered = 0;
-  for (std::uint32_t px : d.BackBuffer().Pixels) covered += (px != 0xFF505064u);
-  const double no_pixels = SecondsPerFrame(frames, [&] { DrawFrame(d, s, -1.0f); });
   gfx::reference::VertexBatch batch;
+  const gfx::DeviceState& state = device->State();
   const double vertex = SecondsPerFrame(frames, [&] {
     d.SetStreamSource(0, s.background.vertices, 32);
     d.SetVertexShader(gfx::kFvfMesh);
-    gfx::reference::RunVertexStage(static_cast<gfx::ReferenceDevice&>(d).State(), 0, s.background.vertex_count, batch);
+    gfx::reference::RunVertexStage(state, 0, s.background.vertex_count, batch);
     d.SetStreamSource(0, s.model.vertices, 32);
-    gfx::reference::RunVertexStage(static_cast<gfx::ReferenceDevice&>(d).State(), 0, s.model.vertex_count, batch);
+    gfx::reference::RunVertexStage(state, 0, s.model.vertex_count, batch);
   });
 
-  const double setup = std::max(0.0, no_pixels - vertex), pixels = std::max(0.0, full - no_pixels);
+  int covered = 0;
+  DrawFrame(d, s, 1.0f);
+  for (std::uint32_t px : d.BackBuffer().Pixels) covered += (px != 0xFF505064u);
   std::printf("reference device, 640 x 480, %d frames: model %u triangles, background %u triangles, 13 sprites\n",
               frames, s.model.triangle_count, s.background.triangle_count);
   std::printf("pixels covered by the picture: %d of %d\n", covered, 640 * 480);
-  std::printf("full frame:        %8.3f ms  %8.1f frames/s\n", full * 1e3, 1.0 / full);
-  std::printf("  vertex work:     %8.3f ms  %5.1f %%\n", vertex * 1e3, 100.0 * vertex / full);
-  std::printf("  set-up, raster:  %8.3f ms  %5.1f %%\n", setup * 1e3, 100.0 * setup / full);
-  std::printf("  pixels:          %8.3f ms  %5.1f %%\n", pixels * 1e3, 100.0 * pixels / full);
+  double one_thread_full = 0.0;
+  for (const bool two : {false, true}) {
+    device->UseTwoThreads(two);
+    if (two && !device->UsesTwoThreads()) break;
+    const double full = SecondsPerFrame(frames, [&] { DrawFrame(d, s, 1.0f); });
+    const double no_pixels = SecondsPerFrame(frames, [&] { DrawFrame(d, s, -1.0f); });
+    const double setup = std::max(0.0, no_pixels - vertex), pixels = std::max(0.0, full - no_pixels);
+    std::printf("%s:\n", two ? "two threads" : "one thread");
+    std::printf("  full frame:          %8.3f ms  %8.1f frames/s\n", full * 1e3, 1.0 / full);
+    std::printf("    vertex work:       %8.3f ms  %5.1f %%\n", vertex * 1e3, 100.0 * vertex / full);
+    std::printf("    set-up, raster:    %8.3f ms  %5.1f %%  (triangle set-up, spans, depth test)\n", setup * 1e3,
+                100.0 * setup / full);
+    std::printf("    pixels:            %8.3f ms  %5.1f %%  (texture, colour, blending, writes)\n", pixels * 1e3,
+                100.0 * pixels / full);
+    if (two) std::printf("  two threads against one: %.2f times the frame rate\n", one_thread_full / full);
+    one_thread_full = full;
+  }
   return 0;
 }

@@ -150,6 +150,41 @@ TEST(GfxReference, LitSphereHasAmbientDiffuseAndASpecularHighlight) {
   EXPECT_TRUE(test::MatchesGolden(image, "lit_sphere", 2, 8));
 }
 
+TEST(GfxReference, TheSecondRasterisingThreadChangesNoPixel) {
+  gfx::Image pictures[2];
+  for (const bool two : {false, true}) {
+    gfx::PresentParameters p;
+    p.BackBufferWidth = 160;
+    p.BackBufferHeight = 120;
+    auto d = gfx::ReferenceDevice::Create(p);
+    d->UseTwoThreads(two);
+    SetUpCamera(*d, {0.3f, 0.2f, -3}, {0, 0, 0});
+    std::vector<MeshVertex> vertices;
+    std::vector<std::uint16_t> indices;
+    test::MakeSphere(48, 24, vertices, indices);
+    gfx::Material m;
+    m.Diffuse = {0.9f, 0.7f, 0.5f, 0.6f};
+    m.Specular = {1, 1, 1, 1};
+    m.Power = 8;
+    d->SetMaterial(m);
+    d->SetRenderState(RenderState::SpecularEnable, 1);
+    d->SetRenderState(RenderState::AlphaBlendEnable, 1);
+    d->SetRenderState(RenderState::SrcBlend, gfx::kBlendSrcAlpha);
+    d->SetRenderState(RenderState::DestBlend, gfx::kBlendInvSrcAlpha);
+    gfx::Image checker(8, 8);
+    for (int i = 0; i < 64; ++i) checker.Pixels[static_cast<size_t>(i)] = ((i + i / 8) % 2) ? 0x80FFFFFF : 0xFF4080C0;
+    d->SetTexture(0, d->CreateTexture(checker));
+    Begin(*d);
+    d->SetStreamSource(0, test::Upload(*d, vertices, gfx::kFvfMesh), 32);
+    d->SetIndices(test::UploadIndices(*d, indices), 0);
+    d->SetVertexShader(gfx::kFvfMesh);
+    d->DrawIndexedPrimitive(gfx::PrimitiveType::TriangleList, 0, static_cast<unsigned>(vertices.size()), 0,
+                            static_cast<unsigned>(indices.size() / 3));
+    pictures[two ? 1 : 0] = d->BackBuffer();
+  }
+  EXPECT_EQ(pictures[0].Pixels, pictures[1].Pixels);
+}
+
 TEST(GfxReference, GeometryCrossingTheNearPlaneAndTheEyeIsClippedCleanly) {
   auto d = test::MakeDevice(128, 96);
   SetUpCamera(*d, {0, 0, 0}, {0, 0, 1});

@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
   } catch (const std::exception& e) {
     qtfe::ShowFatalError(viewer.Application, e.what());
   } catch (...) {
-    qtfe::ShowFatalError(viewer.Application, "An unexpected error ended the program.");
+    qtfe::ShowFatalError(viewer.Application, "");  // a thrown object that is no exception has no text
   }
   return 0;
 }

@@ -34,7 +34,7 @@ Edge MakeEdge(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1
 }  // namespace
 
 void RasterizeTriangle(const RenderTarget& target, const PixelState& state, const RasterVertex& in0,
-                       const RasterVertex& in1, const RasterVertex& in2) {
+                       const RasterVertex& in1, const RasterVertex& in2, int first_row, int last_row) {
   Image& color = *target.Color;
   const int width = color.Width, height = color.Height;
   const RasterVertex* v[3] = {&in0, &in1, &in2};
@@ -60,8 +60,10 @@ void RasterizeTriangle(const RenderTarget& target, const PixelState& state, cons
   // Pixels whose centres lie inside the bounding box and the viewport.
   const std::int64_t min_x = std::max<std::int64_t>(0, FloorDiv(std::min({fx[0], fx[1], fx[2]}) + kSub - 1, kSub));
   const std::int64_t max_x = std::min<std::int64_t>(width - 1, FloorDiv(std::max({fx[0], fx[1], fx[2]}), kSub));
-  const std::int64_t min_y = std::max<std::int64_t>(0, FloorDiv(std::min({fy[0], fy[1], fy[2]}) + kSub - 1, kSub));
-  const std::int64_t max_y = std::min<std::int64_t>(height - 1, FloorDiv(std::max({fy[0], fy[1], fy[2]}), kSub));
+  const std::int64_t min_y = std::max<std::int64_t>(
+      std::max(0, first_row), FloorDiv(std::min({fy[0], fy[1], fy[2]}) + kSub - 1, kSub));
+  const std::int64_t max_y =
+      std::min<std::int64_t>(std::min(height, last_row) - 1, FloorDiv(std::max({fy[0], fy[1], fy[2]}), kSub));
   if (min_x > max_x || min_y > max_y) return;
 
   const Edge e[3] = {MakeEdge(fx[0], fy[0], fx[1], fy[1]), MakeEdge(fx[1], fy[1], fx[2], fy[2]),
@@ -70,7 +72,10 @@ void RasterizeTriangle(const RenderTarget& target, const PixelState& state, cons
   // Attribute planes in screen space: q(x, y) = q0 + gx (x - x0) + gy (y - y0).
   const double min_rhw = std::min({v[0]->rhw, v[1]->rhw, v[2]->rhw});
   const double max_rhw = std::max({v[0]->rhw, v[1]->rhw, v[2]->rhw});
-  const double extent = static_cast<double>(std::max(max_x - min_x, max_y - min_y) + 1);
+  // From the whole triangle, not the part in this band, so that every band shades it alike.
+  const double extent = static_cast<double>(
+      std::max(std::max({fx[0], fx[1], fx[2]}) - std::min({fx[0], fx[1], fx[2]}),
+               std::max({fy[0], fy[1], fy[2]}) - std::min({fy[0], fy[1], fy[2]})) / kSub + 1);
   const bool perspective = !(min_rhw > 0.0 && (max_rhw - min_rhw) / min_rhw * extent <= kAffineTolerancePixels);
   float q[3][kAttributes];
   for (int i = 0; i < 3; ++i) {

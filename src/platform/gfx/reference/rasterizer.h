@@ -36,7 +36,8 @@ struct RenderTarget {
 };
 
 // Draws the triangle whatever its winding (culling is the caller's); degenerate ones draw nothing.
+// Only rows first_row .. last_row - 1 are touched.
 void RasterizeTriangle(const RenderTarget& target, const PixelState& state, const RasterVertex& v0,
-                       const RasterVertex& v1, const RasterVertex& v2);
+                       const RasterVertex& v1, const RasterVertex& v2, int first_row, int last_row);
 
 }  // namespace gfx::reference

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <thread>
 
 #include "platform/gfx/reference/clipper.h"
 #include "platform/gfx/reference/rasterizer.h"
@@ -13,6 +14,8 @@ namespace {
 constexpr unsigned kMaxSide = 8192;
 // More primitives than any buffer the device accepts could hold: refused before any work.
 constexpr unsigned kMaxPrimitives = 1u << 26;
+// Draws with fewer triangles are rasterised on one thread: waking the other costs more.
+constexpr size_t kMinTrianglesForBands = 64;
 
 // The vertex numbers of each triangle of a primitive run, relative to its first vertex. Strips keep
 // one winding by swapping the last two corners of every second triangle.
@@ -74,7 +77,17 @@ std::unique_ptr<ReferenceDevice> ReferenceDevice::Create(const PresentParameters
 ReferenceDevice::ReferenceDevice(const PresentParameters& params)
     : params_(params),
       back_buffer_(static_cast<int>(params.BackBufferWidth), static_cast<int>(params.BackBufferHeight), 0xFF000000u),
-      depth_(back_buffer_.Pixels.size(), 1.0f) {}
+      depth_(back_buffer_.Pixels.size(), 1.0f) {
+  UseTwoThreads(std::thread::hardware_concurrency() > 1);
+}
+
+void ReferenceDevice::UseTwoThreads(bool on) {
+  if (!on) {
+    worker_.reset();
+  } else if (!worker_) {
+    worker_ = std::make_unique<reference::BandWorker>();
+  }
+}
 
 bool ReferenceDevice::Clear(unsigned flags, Color color, float z, std::uint32_t stencil) {
   (void)stencil;  // no stencil buffer: the viewer never uses one
@@ -155,10 +168,10 @@ void ReferenceDevice::DrawTriangles(const reference::VertexBatch& batch, const s
   pixel.AlphaArg2 = s.Get(TextureStageState::AlphaArg2);
   pixel.Specular = s.Get(RenderState::SpecularEnable) != 0;
   const std::uint32_t cull = s.Get(RenderState::CullMode);
-  const reference::RenderTarget target{&back_buffer_, &depth_};
   const float half_width = static_cast<float>(back_buffer_.Width) / 2.0f;
   const float half_height = static_cast<float>(back_buffer_.Height) / 2.0f;
 
+  screen_.clear();
   reference::ClipPolygon polygon;
   reference::RasterVertex screen[12];
   for (size_t t = 0; t + 2 < corners.size(); t += 3) {
@@ -178,7 +191,22 @@ void ReferenceDevice::DrawTriangles(const reference::VertexBatch& batch, const s
     const double winding = Winding(screen, count);
     if (!(winding != 0.0)) continue;
     if ((cull == kCullCounterClockwise && winding < 0.0) || (cull == kCullClockwise && winding > 0.0)) continue;
-    for (int i = 1; i + 1 < count; ++i) reference::RasterizeTriangle(target, pixel, screen[0], screen[i], screen[i + 1]);
+    for (int i = 1; i + 1 < count; ++i) screen_.insert(screen_.end(), {screen[0], screen[i], screen[i + 1]});
+  }
+  Rasterize(pixel);
+}
+
+void ReferenceDevice::Rasterize(const reference::PixelState& pixel) {
+  const reference::RenderTarget target{&back_buffer_, &depth_};
+  const int height = back_buffer_.Height;
+  auto band = [&](int first_row, int last_row) {
+    for (size_t t = 0; t + 2 < screen_.size(); t += 3)
+      reference::RasterizeTriangle(target, pixel, screen_[t], screen_[t + 1], screen_[t + 2], first_row, last_row);
+  };
+  if (worker_ && screen_.size() / 3 >= kMinTrianglesForBands) {
+    worker_->RunBoth([&] { band(0, height / 2); }, [&] { band(height / 2, height); });
+  } else {
+    band(0, height);
   }
 }
 

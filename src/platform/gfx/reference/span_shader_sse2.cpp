@@ -56,13 +56,15 @@ void ShadeSpan4(const Span& span, const PixelState& state) {
   const __m128 k255 = _mm_set1_ps(255.0f), inv255 = _mm_set1_ps(1.0f / 255.0f);
   for (int i = 0; i < span.count; i += 4) {
     const int n = std::min(4, span.count - i);
-    // The span may end inside this group: copy in and out so nothing past its end is touched.
+    const bool whole = n == 4;
+    // A group the span ends inside goes through copies, so nothing past its end is touched.
     alignas(16) float depth_in[4] = {0, 0, 0, 0};
     alignas(16) std::uint32_t colour_in[4] = {0, 0, 0, 0};
-    std::memcpy(depth_in, span.depth + i, sizeof(float) * static_cast<size_t>(n));
-    if (kBlend != BlendMode::Off || n < 4 || depth_test)
+    if (!whole) {
+      std::memcpy(depth_in, span.depth + i, sizeof(float) * static_cast<size_t>(n));
       std::memcpy(colour_in, span.colour + i, sizeof(std::uint32_t) * static_cast<size_t>(n));
-    const __m128 stored = _mm_load_ps(depth_in);
+    }
+    const __m128 stored = whole ? _mm_loadu_ps(span.depth + i) : _mm_load_ps(depth_in);
     __m128 pass = _mm_cmplt_ps(lane, _mm_set1_ps(static_cast<float>(n)));
     if (depth_test) pass = _mm_and_ps(pass, _mm_cmple_ps(q[kZ], stored));
     if (_mm_movemask_ps(pass) != 0) {
@@ -92,7 +94,8 @@ void ShadeSpan4(const Span& span, const PixelState& state) {
         g = _mm_min_ps(k255, _mm_add_ps(g, _mm_mul_ps(q[kSg], scale)));
         b = _mm_min_ps(k255, _mm_add_ps(b, _mm_mul_ps(q[kSb], scale)));
       }
-      const __m128i old = _mm_load_si128(reinterpret_cast<const __m128i*>(colour_in));
+      const __m128i old = whole ? _mm_loadu_si128(reinterpret_cast<const __m128i*>(span.colour + i))
+                                : _mm_load_si128(reinterpret_cast<const __m128i*>(colour_in));
       if constexpr (kBlend == BlendMode::SourceAlpha) {
         const __m128 alpha = _mm_mul_ps(a, inv255);
         const __m128 dr = Channel(old, 16), dg = Channel(old, 8), db = Channel(old, 0);
@@ -104,14 +107,18 @@ void ShadeSpan4(const Span& span, const PixelState& state) {
           _mm_or_si128(_mm_set1_epi32(static_cast<int>(0xFF000000u)), _mm_slli_epi32(ToBytes(r), 16)),
           _mm_or_si128(_mm_slli_epi32(ToBytes(g), 8), ToBytes(b)));
       const __m128i mask = _mm_castps_si128(pass);
-      alignas(16) std::uint32_t colour_out[4];
-      _mm_store_si128(reinterpret_cast<__m128i*>(colour_out),
-                      _mm_or_si128(_mm_and_si128(mask, packed), _mm_andnot_si128(mask, old)));
-      std::memcpy(span.colour + i, colour_out, sizeof(std::uint32_t) * static_cast<size_t>(n));
-      if (depth_write) {
-        alignas(16) float depth_out[4];
-        _mm_store_ps(depth_out, _mm_or_ps(_mm_and_ps(pass, q[kZ]), _mm_andnot_ps(pass, stored)));
-        std::memcpy(span.depth + i, depth_out, sizeof(float) * static_cast<size_t>(n));
+      const __m128i colour_out = _mm_or_si128(_mm_and_si128(mask, packed), _mm_andnot_si128(mask, old));
+      const __m128 depth_out = _mm_or_ps(_mm_and_ps(pass, q[kZ]), _mm_andnot_ps(pass, stored));
+      if (whole) {
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(span.colour + i), colour_out);
+        if (depth_write) _mm_storeu_ps(span.depth + i, depth_out);
+      } else {
+        _mm_store_si128(reinterpret_cast<__m128i*>(colour_in), colour_out);
+        std::memcpy(span.colour + i, colour_in, sizeof(std::uint32_t) * static_cast<size_t>(n));
+        if (depth_write) {
+          _mm_store_ps(depth_in, depth_out);
+          std::memcpy(span.depth + i, depth_in, sizeof(float) * static_cast<size_t>(n));
+        }
       }
     }
     for (int k = 0; k < kAttributes; ++k) q[k] = _mm_add_ps(q[k], step4[k]);
