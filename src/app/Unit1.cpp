@@ -2,10 +2,12 @@
 
 #include <cmath>
 
+#include "app/key_shape_export.h"
 #include "app/viewer.h"
 #include "navigation/camera.h"
 #include "navigation/scene_loader.h"
 #include "platform/os/file.h"
+#include "platform/os/path.h"
 #include "platform/ui/format.h"
 #include "render/device_setup.h"
 #include "render/frame_composition.h"
@@ -113,6 +115,7 @@ void TForm1::BindEvents() {
   OptionDemo.OnClick = bind(&TForm1::OptionDemoClick);
   DemoMenu.OnClick = bind(&TForm1::DemoMenuClick);
   OptionRead.OnClick = bind(&TForm1::OptionReadClick);
+  OptionWrite.OnClick = bind(&TForm1::OptionWriteClick);
   OptionLoadMotion.OnClick = bind(&TForm1::OptionLoadMotionClick);
   HelpMenu.OnClick = bind(&TForm1::HelpMenuClick);
 }
@@ -248,6 +251,19 @@ void TForm1::OptionDemoClick(ui::Component*) { state_.Demo = !state_.Demo; }
 void TForm1::DemoMenuClick(ui::Component* sender) { OptionDemoClick(sender); }
 
 void TForm1::OptionReadClick(ui::Component*) {}
+
+void TForm1::OptionWriteClick(ui::Component*) {
+  Panel2.Visible = true;
+  Memo1.Lines.clear();
+  Memo1.Invalidate();
+  // The panel shows while the export runs when a front end repaints; it is hidden again at the end.
+  viewer_.Application.ProcessMessages();
+  if (gfx::Device* device = state_.GetDevice())
+    for (std::string& line : ExportKeyShapes(*device, os::GetCurrentDir(), state_.SceneId))
+      Memo1.Lines.push_back(std::move(line));
+  Memo1.Invalidate();
+  Panel2.Visible = false;
+}
 
 void TForm1::OptionLoadMotionClick(ui::Component*) { LoadScene(viewer_, state_.SceneId); }
 

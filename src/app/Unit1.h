@@ -80,6 +80,7 @@ class TForm1 : public ui::Form {
   void OptionDemoClick(ui::Component* sender);
   void DemoMenuClick(ui::Component* sender);
   void OptionReadClick(ui::Component* sender);
+  void OptionWriteClick(ui::Component* sender);
   void OptionLoadMotionClick(ui::Component* sender);
   void HelpMenuClick(ui::Component* sender);
 

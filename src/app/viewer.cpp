@@ -9,6 +9,11 @@ Viewer::Viewer(Platform platform) : platform_(std::move(platform)) {}
 
 Viewer::~Viewer() = default;
 
+MorphInputs Viewer::MorphContext() {
+  return MorphInputs{Environment, State.MotionObjects, State.FrameTime, State.MorphSpeed, State.GrabbedPoint,
+                     State.MultiPassCount, Random};
+}
+
 void Viewer::Start() {
   Application.Title = "Korvel View 1.0";
   Form1 = std::make_unique<TForm1>(*this);

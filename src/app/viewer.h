@@ -6,6 +6,7 @@
 
 #include "app/viewer_state.h"
 #include "environment/scene_environment.h"
+#include "mesh/morph.h"
 #include "platform/gfx/device.h"
 #include "platform/os/clock.h"
 #include "platform/ui/application.h"
@@ -42,9 +43,13 @@ class Viewer {
   std::uint32_t TimeGetTime() const { return platform_.Clock->NowMs(); }
   const Platform& GetPlatform() const { return platform_; }
 
+  // What the model's morph reads and writes, from the records below.
+  MorphInputs MorphContext();
+
   ui::Application Application;
   ViewerState State;
   SceneEnvironment Environment;
+  MotionRandom Random;  // the motion draw generator of this process
   std::unique_ptr<TForm1> Form1;
 
  private:

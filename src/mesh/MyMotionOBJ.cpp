@@ -1,12 +1,37 @@
 #include "mesh/MyMotionOBJ.h"
 
-void MyMotionOBJ::Clear() {
-  Indices.clear();
-  Positions.clear();
+#include <cstring>
+
+#include "platform/os/file.h"
+#include "platform/ui/format.h"
+
+MyMotionOBJ& MyMotionOBJ::Clear() {
+  Loaded = false;
+  return *this;
+}
+
+bool MyMotionOBJ::Load(const std::string& base_dir, int scene_id, int i, std::string* vdt_path) {
+  const std::string folder = base_dir + "\\" + ui::Format("dir%d\\", scene_id);
+  const std::string idt_path = folder + ui::Format("%d.idt", i);
+  if (!os::FileExists(idt_path)) return false;
+  const std::string vdt = folder + ui::Format("%d.vdt", i);
+  const auto idt_bytes = os::ReadWholeFile(idt_path);
+  const auto vdt_bytes = os::ReadWholeFile(vdt);
+  // A pair cut short or half written is no key shape: better none than one that morphs into garbage.
+  if (!idt_bytes || !vdt_bytes || idt_bytes->empty() || vdt_bytes->empty() || idt_bytes->size() % 2 != 0 ||
+      vdt_bytes->size() % 12 != 0)
+    return false;
+  Indices.resize(idt_bytes->size() / 2);
+  std::memcpy(Indices.data(), idt_bytes->data(), idt_bytes->size());
+  Positions.resize(vdt_bytes->size() / 4);
+  std::memcpy(Positions.data(), vdt_bytes->data(), vdt_bytes->size());
+  if (vdt_path) *vdt_path = vdt;
+  Loaded = true;
+  return true;
 }
 
 void MyMotionOBJ::Free() {
-  Clear();
-  Indices.shrink_to_fit();
-  Positions.shrink_to_fit();
+  Indices = {};
+  Positions = {};
+  Loaded = false;
 }

@@ -1,17 +1,22 @@
 #pragma once
-// One key shape: its 16-bit face-corner list and its vertex positions.
+// One key shape: its face corners (three 16-bit vertex numbers per face) and its vertex positions,
+// read from the <i>.idt and <i>.vdt files a key-shape export wrote.
 #include <cstdint>
+#include <string>
 #include <vector>
-
-#include "platform/gfx/math.h"
 
 class MyMotionOBJ {
  public:
-  void Clear();
-  void Free();
-
-  bool Loaded() const { return !Indices.empty() && !Positions.empty(); }
-
+  bool Loaded = false;
   std::vector<std::uint16_t> Indices;
-  std::vector<gfx::Vec3> Positions;
+  std::vector<float> Positions;  // x, y, z per vertex
+
+  // Marks the record empty.
+  MyMotionOBJ& Clear();
+  // Reads key shape i of the scene folder dir<scene_id> below base_dir. False, the record staying
+  // empty, when the .idt is missing, or the pair is unreadable, of a length that is no whole number of
+  // entries, or empty. On success vdt_path holds the .vdt file's path as built.
+  bool Load(const std::string& base_dir, int scene_id, int i, std::string* vdt_path);
+  // Releases the arrays; the record is empty afterwards.
+  void Free();
 };

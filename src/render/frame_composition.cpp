@@ -50,7 +50,7 @@ void ComposeControlPoints(Viewer& viewer, gfx::Device& d) {
     const gfx::Vec3 p = points[static_cast<size_t>(i)];
     s.ControlMesh->SetWorld(d, gfx::MatrixTranslation(p.x, p.y, p.z));
     if (s.Debug) {
-      s.ControlMesh->Draw(d);
+      s.ControlMesh->Draw(d, s.MultiTexture, s.MultiPassCount);
       continue;
     }
     const std::optional<ScreenPoint> screen = ProjectWorldOrigin(d);
@@ -91,7 +91,7 @@ void ComposeFrame(Viewer& viewer) {
   d.SetRenderState(RenderState::ZEnable, 1);
   d.SetRenderState(RenderState::CullMode, gfx::kCullCounterClockwise);
 
-  if (s.RenderBack) s.BackgroundMesh->Draw(d);
+  if (s.RenderBack) s.BackgroundMesh->Draw(d, s.MultiTexture, s.MultiPassCount);
 
   d.SetRenderState(RenderState::AlphaBlendEnable, 1);
   d.SetRenderState(RenderState::SrcBlend, gfx::kBlendSrcAlpha);
@@ -99,11 +99,15 @@ void ComposeFrame(Viewer& viewer) {
   d.SetRenderState(RenderState::SpecularEnable, 1);
 
   s.ModelMesh->SetWorld(d, gfx::MatrixMultiply(world, gfx::MatrixTranslation(0.0f, 0.0f, 0.0f)));
-  s.ModelMesh->Draw(d);
+  if (s.Modify) {
+    MorphInputs morph = viewer.MorphContext();
+    s.ModelMesh->Morph(morph);
+  }
+  s.ModelMesh->Draw(d, s.MultiTexture, s.MultiPassCount);
 
   if (s.Debug) {
     s.CenterMesh->SetWorld(d, gfx::MatrixTranslation(s.LookAt.x, s.LookAt.y, s.LookAt.z));
-    s.CenterMesh->Draw(d);
+    s.CenterMesh->Draw(d, s.MultiTexture, s.MultiPassCount);
   }
 
   UpdateButtonBar(viewer);

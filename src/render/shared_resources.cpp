@@ -47,6 +47,8 @@ bool SetupProjection(Viewer& viewer) {
 
 bool SetupSharedResources(Viewer& viewer) {
   ViewerState& s = viewer.State;
+  s.ControlMesh->Load(*s.Device, "sys\\ctrl.x", kMeshLoadFlags);
+  s.CenterMesh->Load(*s.Device, "sys\\centerp.x", kMeshLoadFlags);
   CreateSprites(s);
   SetupLight(s);
   SetupProjection(viewer);

@@ -341,7 +341,8 @@ TEST(GfxTextureDds, AcceptsTheLargestSide) {
   h.Height = 1;
   std::string data(static_cast<size_t>(gfx::kMaxTextureSide), '\x40');
   data.back() = '\x80';
-  ExpectDecodes(MakeDds(h, data), gfx::kMaxTextureSide, 1, {{0, 0, 0xFF404040}, {gfx::kMaxTextureSide - 1, 0, 0xFF808080}});
+  ExpectDecodes(MakeDds(h, data), gfx::kMaxTextureSide, 1,
+                {{0, 0, 0xFF404040}, {gfx::kMaxTextureSide - 1, 0, 0xFF808080}});
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -570,6 +571,36 @@ std::vector<unsigned char> Rgba(const std::vector<std::uint32_t>& argb) {
   return out;
 }
 
+std::string PngChunk(const char* type, const std::string& data) {
+  std::string s;
+  PutBe32(s, static_cast<std::uint32_t>(data.size()));
+  s += type + data;
+  PutBe32(s, 0);  // CRC, not checked by the decoder
+  return s;
+}
+
+// An 8-bit PNG of the colour type with the chunks given between IHDR and IDAT.
+std::string MakePng(std::uint32_t width, std::uint32_t height, int colourType, const std::string& chunks,
+                    const std::string& zlib) {
+  std::string header;
+  PutBe32(header, width);
+  PutBe32(header, height);
+  header += Bytes({8, colourType, 0, 0, 0});
+  return "\x89PNG\r\n\x1a\n" + PngChunk("IHDR", header) + chunks + PngChunk("IDAT", zlib) + PngChunk("IEND", "");
+}
+
+std::string PngIdat(const std::string& zlib, std::uint32_t width, std::uint32_t height) {
+  return MakePng(width, height, 6, "", zlib);
+}
+
+// A zlib stream holding the bytes in one stored block.
+std::string StoredZlib(const std::string& bytes) {
+  std::string s = Bytes({0x78, 0x01, 0x01});
+  Put16(s, static_cast<std::uint32_t>(bytes.size()));
+  Put16(s, static_cast<std::uint32_t>(~bytes.size() & 0xFFFF));
+  return s + bytes + std::string(4, '\0');  // the checksum is not checked
+}
+
 std::string SamplePng() {
   const auto rgba = Rgba({0x80FF0000, 0x0000FF00, 0xFF0000FF, 0x40FFFFFF, 0xFF123456, 0x01000000});
   std::string png;
@@ -590,12 +621,70 @@ std::string SampleJpeg() {
   return jpeg;
 }
 
+// Indices past a short palette come out black rather than as whatever memory held.
+TEST(GfxTexturePngJpeg, PaletteIndexPastThePaletteIsBlack) {
+  const std::string png = MakePng(3, 1, 3, PngChunk("PLTE", Bytes({0xFF, 0, 0, 0x12, 0x34, 0x56})),
+                                  StoredZlib(Bytes({0, 1, 0, 200})));
+  ExpectDecodes(png, 3, 1, {{0, 0, 0xFF123456}, {1, 0, 0xFFFF0000}, {2, 0, 0xFF000000}});
+}
+
+// The middles of the quadrants red, green over blue, white in the 16x16 JPEG samples.
+const std::vector<Texel> kJpegQuadrants = {
+    {4, 4, 0xFFFF0000}, {12, 4, 0xFF00FF00}, {4, 12, 0xFF0000FF}, {12, 12, 0xFFFFFFFF}};
+
+std::string FromHex(std::string_view hex) {
+  std::string bytes;
+  for (size_t i = 0; i + 1 < hex.size(); i += 2)
+    bytes.push_back(static_cast<char>(std::stoi(std::string(hex.substr(i, 2)), nullptr, 16)));
+  return bytes;
+}
+
+// Files from libjpeg-turbo, for the JPEG features stb_image_write does not produce.
+// 32x16, progressive, 2x2 chroma subsampling: 8x8 squares red, green, red, green over blue, white, blue, white.
+const std::string kProgressiveJpeg = FromHex(
+    "ffd8ffe000104a46494600010100000100010000ffdb0043000302020302020303030304030304050805050404050a070706"
+    "080c0a0c0c0b0a0b0b0d0e12100d0e110e0b0b1016101113141515150c0f171816141812141514ffdb004301030404050405"
+    "09050509140d0b0d141414141414141414141414141414141414141414141414141414141414141414141414141414141414"
+    "1414141414141414ffc20011080010002003012200021101031101ffc4001600010101000000000000000000000000000708"
+    "09ffc4001501010100000000000000000000000000000001ffda000c03010002100310000001396397b4b52106397b4b4fff"
+    "c40014100100000000000000000000000000000030ffda00080101000105020fffc4001d1100010207000000000000000000"
+    "00000012111300040616216272ffda0008010301013f01ac266f4630d345b290f28831584cde8c61a68b6521e51063ffc400"
+    "1d110001020700000000000000000000000012061100131524314262ffda0008010201013f01532169d26e488b56c3750a64"
+    "2d3a4dc9116ad86ea3ffc40014100100000000000000000000000000000030ffda0008010100063f020fffc4001410010000"
+    "0000000000000000000000000030ffda0008010100013f210fffda000c03010002000300000010d75fffc400191100010500"
+    "00000000000000000000000011214191a1b1ffda0008010301013f10ddfae902582eefd74812c17fffc40017110100030000"
+    "0000000000000000000000110081d1ffda0008010201013f10c20adab3082b6acfffc4001410010000000000000000000000"
+    "0000000030ffda0008010100013f100fffd9");
+// 16x16 with a restart marker after every MCU: 8x8 squares red, green over blue, white.
+const std::string kRestartJpeg = FromHex(
+    "ffd8ffe000104a46494600010100000100010000ffdb0043000302020302020303030304030304050805050404050a070706"
+    "080c0a0c0c0b0a0b0b0d0e12100d0e110e0b0b1016101113141515150c0f171816141812141514ffdb004301030404050405"
+    "09050509140d0b0d141414141414141414141414141414141414141414141414141414141414141414141414141414141414"
+    "1414141414141414ffc00011080010001003011100021101031101ffc4001f00000105010101010101000000000000000001"
+    "02030405060708090a0bffc400b5100002010303020403050504040000017d01020300041105122131410613516107227114"
+    "328191a1082342b1c11552d1f02433627282090a161718191a25262728292a3435363738393a434445464748494a53545556"
+    "5758595a636465666768696a737475767778797a838485868788898a92939495969798999aa2a3a4a5a6a7a8a9aab2b3b4b5"
+    "b6b7b8b9bac2c3c4c5c6c7c8c9cad2d3d4d5d6d7d8d9dae1e2e3e4e5e6e7e8e9eaf1f2f3f4f5f6f7f8f9faffc4001f010003"
+    "0101010101010101010000000000000102030405060708090a0bffc400b51100020102040403040705040400010277000102"
+    "031104052131061241510761711322328108144291a1b1c109233352f0156272d10a162434e125f11718191a262728292a35"
+    "363738393a434445464748494a535455565758595a636465666768696a737475767778797a82838485868788898a92939495"
+    "969798999aa2a3a4a5a6a7a8a9aab2b3b4b5b6b7b8b9bac2c3c4c5c6c7c8c9cad2d3d4d5d6d7d8d9dae2e3e4e5e6e7e8e9ea"
+    "f2f3f4f5f6f7f8f9faffdd00040001ffda000c03010002110311003f00f9d2bf0c3fd533ffd0eeebf87cff00388fffd1fcf7"
+    "aff54cf873ffd2fd53a00fffd9");
+
+TEST(GfxTexturePngJpeg, DecodesProgressiveJpegAndRestartIntervals) {
+  ExpectDecodes(kProgressiveJpeg, 32, 16,
+                {{4, 4, 0xFFFF0000}, {12, 4, 0xFF00FF00}, {20, 4, 0xFFFF0000}, {28, 4, 0xFF00FF00},
+                 {4, 12, 0xFF0000FF}, {12, 12, 0xFFFFFFFF}, {20, 12, 0xFF0000FF}, {28, 12, 0xFFFFFFFF}},
+                8);
+  ExpectDecodes(kRestartJpeg, 16, 16, kJpegQuadrants, 8);
+}
+
 TEST(GfxTexturePngJpeg, DecodesPngWithAlphaAndJpeg) {
   ExpectDecodes(SamplePng(), 3, 2,
                 {{0, 0, 0x80FF0000}, {1, 0, 0x0000FF00}, {2, 0, 0xFF0000FF},
                  {0, 1, 0x40FFFFFF}, {1, 1, 0xFF123456}, {2, 1, 0x01000000}});
-  ExpectDecodes(SampleJpeg(), 16, 16, {{4, 4, 0xFFFF0000}, {12, 4, 0xFF00FF00}, {4, 12, 0xFF0000FF}, {12, 12, 0xFFFFFFFF}},
-                8);
+  ExpectDecodes(SampleJpeg(), 16, 16, kJpegQuadrants, 8);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -639,37 +728,20 @@ constexpr size_t kDdsHeight = 12, kDdsWidth = 16;
 // Offsets of fields in a BMP file with a 40-byte header.
 constexpr size_t kBmpDataOffset = 10, kBmpHeaderSize = 14, kBmpWidth = 18, kBmpHeight = 22, kBmpCompression = 30;
 
-std::string PngIdat(const std::string& zlib, std::uint32_t width, std::uint32_t height) {
-  std::string s = "\x89PNG\r\n\x1a\n";
-  PutBe32(s, 13);
-  s += "IHDR";
-  PutBe32(s, width);
-  PutBe32(s, height);
-  s += Bytes({8, 6, 0, 0, 0});
-  PutBe32(s, 0);  // CRC, not checked
-  PutBe32(s, static_cast<std::uint32_t>(zlib.size()));
-  s += "IDAT" + zlib;
-  PutBe32(s, 0);
-  PutBe32(s, 0);
-  s += "IEND";
-  PutBe32(s, 0);
+
+std::string WithoutBytes(std::string s, size_t at, size_t count) {
+  s.erase(at, count);
   return s;
 }
 
-// Where the width sits in a JPEG's frame header: after SOI, JFIF, the DQT segment or segments, and SOF's
-// own marker, length, precision and height.
-size_t JpegFrameWidth(const std::string& jpeg) {
-  const size_t sof = jpeg.find("\xFF\xC0");
-  EXPECT_NE(sof, std::string::npos);
-  return sof + 7;
-}
-
-// Sets every code-length count of the first Huffman table.
-std::string WithHuffmanCounts(std::string jpeg, int count) {
-  const size_t dht = jpeg.find("\xFF\xC4");
-  EXPECT_NE(dht, std::string::npos);
-  for (size_t i = 0; i < 16; ++i) jpeg[dht + 5 + i] = static_cast<char>(count);
-  return jpeg;
+// The sample JPEG with the second half of its one scan's data removed.
+std::string JpegWithHalfItsScanData() {
+  const std::string jpeg = SampleJpeg();
+  const size_t sos = jpeg.find("\xFF\xDA");
+  const size_t data = sos + 2 + (static_cast<size_t>(static_cast<unsigned char>(jpeg[sos + 2])) << 8 |
+                                 static_cast<unsigned char>(jpeg[sos + 3]));
+  const size_t end = jpeg.size() - 2;  // the end-of-image marker
+  return WithoutBytes(jpeg, data + (end - data) / 2, (end - data) / 2);
 }
 
 struct DamagedCase {
@@ -682,7 +754,12 @@ TEST(GfxTextureDamaged, EachDamageGivesItsError) {
   const std::string bmp = MakeBmp(Bmp(3, 2, 24), kRgb3x2);
   const std::string png = SamplePng();
   const std::string tga = MakeTga(Tga(2, 2, 2, 24), Pixels(3, {1, 2, 3, 4}));
-  const size_t kJpegFrameWidth = JpegFrameWidth(SampleJpeg());
+  const std::string jpeg = SampleJpeg();
+  // Offsets from the markers: the frame header's height and width, the first Huffman table's code
+  // counts, the first scan component's table selectors.
+  const size_t sof = jpeg.find("\xFF\xC0"), dht = jpeg.find("\xFF\xC4"), sos = jpeg.find("\xFF\xDA");
+  std::string manyCodes = jpeg;
+  manyCodes.replace(dht + 5, 16, 16, '\xFF');
   const DamagedCase cases[] = {
       {"empty", "", TextureError::UnknownFormat},
       {"text", "Just some words, not a picture.", TextureError::UnknownFormat},
@@ -717,7 +794,8 @@ TEST(GfxTextureDamaged, EachDamageGivesItsError) {
       {"DDS mask wider than the pixel", MaskedDds(MaskHeader(kPfRgb, 16, 0xFF0000, 0xFF00, 0xFF, 0), {}),
        TextureError::UnsupportedFormat},
       {"DDS DX10 BC7", MakeDds(Dx10Header(98), std::string(16, '\0')), TextureError::UnsupportedFormat},
-      {"DDS DX10 cube", MakeDds(With<DdsHeader>(Dx10Header(71), [](DdsHeader& h) { h.Dx10Misc = 4; }), std::string(48, '\0')),
+      {"DDS DX10 cube",
+       MakeDds(With<DdsHeader>(Dx10Header(71), [](DdsHeader& h) { h.Dx10Misc = 4; }), std::string(48, '\0')),
        TextureError::UnsupportedFormat},
       {"DDS DX10 array", MakeDds(With<DdsHeader>(Dx10Header(71), [](DdsHeader& h) { h.Dx10ArraySize = 2; }),
                                  std::string(16, '\0')),
@@ -747,11 +825,16 @@ TEST(GfxTextureDamaged, EachDamageGivesItsError) {
 
       {"JPEG start only", Bytes({0xFF, 0xD8, 0xFF}), TextureError::Truncated},
       {"JPEG without its end", DropLast(SampleJpeg(), 2), TextureError::Truncated},
-      {"JPEG width 9000", WithByte(WithByte(SampleJpeg(), kJpegFrameWidth, 9000 >> 8), kJpegFrameWidth + 1, 9000 & 0xFF),
-       TextureError::TooLarge},
-      {"JPEG height 0", WithByte(WithByte(SampleJpeg(), kJpegFrameWidth - 2, 0), kJpegFrameWidth - 1, 0),
-       TextureError::TooLarge},
-      {"JPEG Huffman table with too many codes", WithHuffmanCounts(SampleJpeg(), 255), TextureError::Corrupt},
+      {"JPEG width 9000", WithByte(WithByte(jpeg, sof + 7, 9000 >> 8), sof + 8, 9000 & 0xFF), TextureError::TooLarge},
+      {"JPEG height 0", WithByte(WithByte(jpeg, sof + 5, 0), sof + 6, 0), TextureError::TooLarge},
+      {"JPEG Huffman table with too many codes", manyCodes, TextureError::Corrupt},
+      {"JPEG scan naming a Huffman table never defined", WithByte(jpeg, sos + 6, 0x23), TextureError::Corrupt},
+      {"JPEG scan data cut short", JpegWithHalfItsScanData(), TextureError::Corrupt},
+      {"JPEG without a scan", WithoutBytes(jpeg, sos, jpeg.size() - 2 - sos), TextureError::Corrupt},
+      {"JPEG restart marker missing", WithoutBytes(kRestartJpeg, kRestartJpeg.find("\xFF\xD0"), 2),
+       TextureError::Corrupt},
+      {"JPEG arithmetic coding", WithByte(jpeg, sof + 1, 0xC9), TextureError::UnsupportedFormat},
+      {"JPEG 12-bit samples", WithByte(jpeg, sof + 4, 12), TextureError::UnsupportedFormat},
       {"JPEG garbage after the start", Bytes({0xFF, 0xD8, 0x12, 0x34, 0x56}), TextureError::Corrupt},
 
       {"TGA pixels cut", DropLast(tga), TextureError::Truncated},
@@ -792,7 +875,11 @@ std::vector<SampleFile> SampleFiles() {
       {"TGA run-length", MakeTga(Tga(10, 3, 2, 24), Bytes({0x83, 0, 0, 0xFF, 0x01}) + Pixels(3, {1, 2}))},
       {"TGA colour-mapped", MakeTga(MappedTga(), Bytes({2, 0, 0, 1}))},
       {"PNG", SamplePng()},
+      {"PNG with a palette", MakePng(3, 1, 3, PngChunk("PLTE", Bytes({0xFF, 0, 0, 0x12, 0x34, 0x56})),
+                                     StoredZlib(Bytes({0, 1, 0, 200})))},
       {"JPEG", SampleJpeg()},
+      {"JPEG progressive", kProgressiveJpeg},
+      {"JPEG with restart markers", kRestartJpeg},
   };
 }
 

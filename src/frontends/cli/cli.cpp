@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "frontends/cli/mesh_commands.h"
 #include "frontends/cli/render_command.h"
 
 namespace cli {
@@ -10,7 +11,11 @@ namespace {
 constexpr const char* kUsage =
     "usage: korvel VERB [OPTIONS]\n"
     "  render [--root DIR] [--device reference|opengl] [--script FILE] [--out FILE.png] [--clock-start MS]\n"
-    "         start the viewer without a window in DIR, run the script, write the last frame\n";
+    "         start the viewer without a window in DIR, run the script, write the last frame\n"
+    "  export [--root DIR] SCENE\n"
+    "         write the key shapes <i>.idt and <i>.vdt of folder dirSCENE from its models <i>.x\n"
+    "  info FILE.x\n"
+    "         describe what the mesh loader makes of an X file, as JSON\n";
 }
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -23,6 +28,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     return 0;
   }
   if (args[0] == "render") return RenderCommand(args, out, err);
+  if (args[0] == "export") return ExportCommand(args, out, err);
+  if (args[0] == "info") return InfoCommand(args, out, err);
   err << "korvel: unknown verb '" << args[0] << "'\n";
   return 2;
 }

@@ -87,14 +87,25 @@ void WriteEnvironment(JsonWriter& w, const SceneEnvironment& env) {
   w.EndObject();
 }
 
-void WriteMesh(JsonWriter& w, const char* key, const MyXOBJ* mesh) {
+void WriteMesh(JsonWriter& w, const char* key, const MyXOBJ* mesh, bool with_motion) {
   w.Key(key).BeginObject();
-  w.Key("Loaded").Bool(mesh && mesh->Loaded());
-  w.Key("NumVertices").Int(mesh ? mesh->NumVertices : 0);
-  w.Key("NumIndices").Int(mesh ? mesh->NumIndices : 0);
-  w.Key("NumFaces").Int(mesh ? mesh->NumFaces : 0);
+  const bool loaded = mesh && mesh->Loaded;
+  w.Key("Loaded").Bool(loaded);
+  w.Key("NumVertices").Int(loaded ? mesh->NumVertices : 0);
+  w.Key("NumIndices").Int(loaded ? mesh->NumIndices : 0);
+  w.Key("NumFaces").Int(loaded ? mesh->NumFaces : 0);
   w.Key("NumMaterials").Int(mesh ? mesh->NumMaterials : 0);
+  w.Key("FaceMark").BeginArray();
+  for (std::uint32_t i = 0; mesh && i < mesh->NumMaterials; ++i) w.Int(mesh->FaceMark[i]);
+  w.EndArray();
   w.Key("RecomputeNormals").Bool(mesh && mesh->RecomputeNormals);
+  if (with_motion && mesh) {
+    w.Key("MotionRow").Int(mesh->MotionRow);
+    w.Key("MotionStep").Int(mesh->MotionStep);
+    w.Key("MotionT").Number(mesh->MotionT);
+    w.Key("MotionEnd").Int(mesh->MotionEnd);
+    w.Key("MotionSpeed").Number(mesh->MotionSpeed);
+  }
   w.EndObject();
 }
 
@@ -135,16 +146,16 @@ std::string StateJson(HeadlessSession& session) {
   CheckMarks(w, form.MainMenu1.Items);
   w.EndObject();
   w.Key("Closed").Bool(session.Closed());
-  WriteMesh(w, "ModelMesh", s.ModelMesh.get());
-  WriteMesh(w, "BackgroundMesh", s.BackgroundMesh.get());
-  WriteMesh(w, "ControlMesh", s.ControlMesh.get());
-  WriteMesh(w, "CenterMesh", s.CenterMesh.get());
+  WriteMesh(w, "ModelMesh", s.ModelMesh.get(), true);
+  WriteMesh(w, "BackgroundMesh", s.BackgroundMesh.get(), false);
+  WriteMesh(w, "ControlMesh", s.ControlMesh.get(), false);
+  WriteMesh(w, "CenterMesh", s.CenterMesh.get(), false);
   w.Key("MotionObjects").BeginArray();
   for (const auto& motion : s.MotionObjects) {
     w.BeginObject();
-    w.Key("Loaded").Bool(motion && motion->Loaded());
+    w.Key("Loaded").Bool(motion && motion->Loaded);
     w.Key("NumIndices").Int(motion ? static_cast<long long>(motion->Indices.size()) : 0);
-    w.Key("NumPositions").Int(motion ? static_cast<long long>(motion->Positions.size()) : 0);
+    w.Key("NumPositions").Int(motion ? static_cast<long long>(motion->Positions.size() / 3) : 0);
     w.EndObject();
   }
   w.EndArray();

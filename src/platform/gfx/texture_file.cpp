@@ -2,11 +2,13 @@
 
 #include <squish.h>
 
+#include <algorithm>
 #include <bit>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "platform/os/file.h"
@@ -14,16 +16,16 @@
 // stb_image reads BMP, PNG, JPEG and TGA. Every allocation it makes goes through StbAllocate, which
 // refuses anything larger than an honest file of the announced size needs: a small hostile PNG whose
 // compressed stream inflates without end then fails instead of taking gigabytes.
-namespace gfx::detail {
+namespace gfx {
+namespace {
 thread_local std::size_t tStbAllocationLimit = 0;
-inline void* StbAllocate(std::size_t size) { return size > tStbAllocationLimit ? nullptr : std::malloc(size); }
-inline void* StbReallocate(void* p, std::size_t size) {
-  return size > tStbAllocationLimit ? nullptr : std::realloc(p, size);
-}
-}  // namespace gfx::detail
+void* StbAllocate(std::size_t size) { return size > tStbAllocationLimit ? nullptr : std::malloc(size); }
+void* StbReallocate(void* p, std::size_t size) { return size > tStbAllocationLimit ? nullptr : std::realloc(p, size); }
+}  // namespace
+}  // namespace gfx
 
-#define STBI_MALLOC(size) ::gfx::detail::StbAllocate(size)
-#define STBI_REALLOC(p, size) ::gfx::detail::StbReallocate(p, size)
+#define STBI_MALLOC(size) ::gfx::StbAllocate(size)
+#define STBI_REALLOC(p, size) ::gfx::StbReallocate(p, size)
 #define STBI_FREE(p) std::free(p)
 #define STB_IMAGE_IMPLEMENTATION
 #define STB_IMAGE_STATIC
@@ -103,18 +105,19 @@ constexpr std::uint32_t FourCc(const char (&s)[5]) {
 }
 
 // How level 0 is stored: one of the DXT block formats, or pixels described by bit masks.
+enum class DdsKind { Dxt1, Dxt3, Dxt5, Masks };
 struct DdsLayout {
-  enum class Kind { Dxt1, Dxt3, Dxt5, Masks } kind = Kind::Masks;
-  std::uint32_t bitCount = 0;
-  std::uint32_t r = 0, g = 0, b = 0, a = 0;
-  bool luminance = false;  // r holds a grey level copied to all three colours
+  DdsKind Kind = DdsKind::Masks;
+  std::uint32_t BitCount = 0;
+  std::uint32_t R = 0, G = 0, B = 0, A = 0;
+  bool Luminance = false;  // R holds a grey level copied to all three colours
 };
 
 DdsLayout MaskLayout(std::uint32_t bits, std::uint32_t r, std::uint32_t g, std::uint32_t b, std::uint32_t a,
                      bool luminance = false) {
-  return {DdsLayout::Kind::Masks, bits, r, g, b, a, luminance};
+  return {DdsKind::Masks, bits, r, g, b, a, luminance};
 }
-DdsLayout BlockLayout(DdsLayout::Kind kind) { return {kind, 0, 0, 0, 0, 0, false}; }
+DdsLayout BlockLayout(DdsKind kind) { return {kind, 0, 0, 0, 0, 0, false}; }
 
 // Direct3D 9 format numbers that some writers put in the FourCC field instead of masks.
 std::optional<DdsLayout> LayoutFromD3dFormat(std::uint32_t format) {
@@ -153,9 +156,9 @@ std::variant<DdsLayout, TextureError> LayoutFromDx10(Bytes bytes) {
     case 86: return MaskLayout(16, 0x7C00, 0x03E0, 0x001F, 0x8000);               // B5G5R5A1
     case 115: return MaskLayout(16, 0x0F00, 0x00F0, 0x000F, 0xF000);              // B4G4R4A4
     case 65: return MaskLayout(8, 0, 0, 0, 0xFF);                                 // A8
-    case 71: case 72: return BlockLayout(DdsLayout::Kind::Dxt1);                  // BC1 (sRGB)
-    case 74: case 75: return BlockLayout(DdsLayout::Kind::Dxt3);                  // BC2 (sRGB)
-    case 77: case 78: return BlockLayout(DdsLayout::Kind::Dxt5);                  // BC3 (sRGB)
+    case 71: case 72: return BlockLayout(DdsKind::Dxt1);                          // BC1 (sRGB)
+    case 74: case 75: return BlockLayout(DdsKind::Dxt3);                          // BC2 (sRGB)
+    case 77: case 78: return BlockLayout(DdsKind::Dxt5);                          // BC3 (sRGB)
     default: return TextureError::UnsupportedFormat;
   }
 }
@@ -172,29 +175,29 @@ std::variant<DdsLayout, TextureError> DdsPixelLayout(Bytes bytes) {
   const std::uint32_t flags = Le32(bytes, 80);
   const std::uint32_t fourCc = Le32(bytes, 84);
   if (flags & kDdpfFourCc) {
-    if (fourCc == FourCc("DXT1")) return BlockLayout(DdsLayout::Kind::Dxt1);
-    if (fourCc == FourCc("DXT3")) return BlockLayout(DdsLayout::Kind::Dxt3);
-    if (fourCc == FourCc("DXT5")) return BlockLayout(DdsLayout::Kind::Dxt5);
+    if (fourCc == FourCc("DXT1")) return BlockLayout(DdsKind::Dxt1);
+    if (fourCc == FourCc("DXT3")) return BlockLayout(DdsKind::Dxt3);
+    if (fourCc == FourCc("DXT5")) return BlockLayout(DdsKind::Dxt5);
     if (fourCc == FourCc("DX10")) return LayoutFromDx10(bytes);
     if (auto layout = LayoutFromD3dFormat(fourCc)) return *layout;
     return TextureError::UnsupportedFormat;
   }
   if ((flags & (kDdpfRgb | kDdpfLuminance | kDdpfAlpha)) == 0) return TextureError::UnsupportedFormat;
   DdsLayout layout = MaskLayout(Le32(bytes, 88), Le32(bytes, 92), Le32(bytes, 96), Le32(bytes, 100), 0);
-  if (flags & (kDdpfAlphaPixels | kDdpfAlpha)) layout.a = Le32(bytes, 104);
+  if (flags & (kDdpfAlphaPixels | kDdpfAlpha)) layout.A = Le32(bytes, 104);
   if (flags & kDdpfRgb) {
-    if (layout.r == 0 && layout.g == 0 && layout.b == 0) return TextureError::UnsupportedFormat;
+    if (layout.R == 0 && layout.G == 0 && layout.B == 0) return TextureError::UnsupportedFormat;
   } else if (flags & kDdpfLuminance) {
-    layout.luminance = true;
-    layout.g = layout.b = 0;
-    if (layout.r == 0) return TextureError::UnsupportedFormat;
+    layout.Luminance = true;
+    layout.G = layout.B = 0;
+    if (layout.R == 0) return TextureError::UnsupportedFormat;
   } else {  // alpha only
-    layout.r = layout.g = layout.b = 0;
-    if (layout.a == 0) return TextureError::UnsupportedFormat;
+    layout.R = layout.G = layout.B = 0;
+    if (layout.A == 0) return TextureError::UnsupportedFormat;
   }
-  const std::uint32_t bits = layout.bitCount;
+  const std::uint32_t bits = layout.BitCount;
   if (bits != 8 && bits != 16 && bits != 24 && bits != 32) return TextureError::UnsupportedFormat;
-  for (std::uint32_t mask : {layout.r, layout.g, layout.b, layout.a})
+  for (std::uint32_t mask : {layout.R, layout.G, layout.B, layout.A})
     if (!MaskUsable(mask, bits)) return TextureError::UnsupportedFormat;
   return layout;
 }
@@ -202,40 +205,40 @@ std::variant<DdsLayout, TextureError> DdsPixelLayout(Bytes bytes) {
 // One channel of a masked pixel widened to 8 bits: shorter channels repeat their bits (5-bit 31 gives
 // 255), longer ones keep their top 8 bits.
 struct Channel {
-  std::uint32_t mask = 0;
-  int shift = 0;
-  int bits = 0;
+  std::uint32_t Mask = 0;
+  int Shift = 0;
+  int Bits = 0;
 
-  explicit Channel(std::uint32_t m) : mask(m) {
-    if (m != 0) {
-      shift = std::countr_zero(m);
-      bits = std::popcount(m);
+  explicit Channel(std::uint32_t mask) : Mask(mask) {
+    if (mask != 0) {
+      Shift = std::countr_zero(mask);
+      Bits = std::popcount(mask);
     }
   }
   std::uint32_t Get(std::uint32_t pixel, std::uint32_t absent) const {
-    if (bits == 0) return absent;
-    const std::uint32_t v = (pixel & mask) >> shift;
-    if (bits >= 8) return v >> (bits - 8);
+    if (Bits == 0) return absent;
+    const std::uint32_t v = (pixel & Mask) >> Shift;
+    if (Bits >= 8) return v >> (Bits - 8);
     std::uint32_t out = 0;
     int filled = 0;
     while (filled < 8) {
-      out = out << bits | v;
-      filled += bits;
+      out = out << Bits | v;
+      filled += Bits;
     }
     return out >> (filled - 8);
   }
 };
 
 TextureResult DecodeMaskedDds(Bytes data, int width, int height, const DdsLayout& layout) {
-  const std::size_t bytesPerPixel = layout.bitCount / 8;
-  const Channel r(layout.r), g(layout.g), b(layout.b), a(layout.a);
+  const std::size_t bytesPerPixel = layout.BitCount / 8;
+  const Channel r(layout.R), g(layout.G), b(layout.B), a(layout.A);
   Image image(width, height);
   for (std::size_t i = 0; i < image.Pixels.size(); ++i) {
     std::uint32_t pixel = 0;
     for (std::size_t k = 0; k < bytesPerPixel; ++k) pixel |= Byte(data, i * bytesPerPixel + k) << (8 * k);
     const std::uint32_t red = r.Get(pixel, 0);
-    const std::uint32_t green = layout.luminance ? red : g.Get(pixel, 0);
-    const std::uint32_t blue = layout.luminance ? red : b.Get(pixel, 0);
+    const std::uint32_t green = layout.Luminance ? red : g.Get(pixel, 0);
+    const std::uint32_t blue = layout.Luminance ? red : b.Get(pixel, 0);
     image.Pixels[i] = Argb(a.Get(pixel, 255), red, green, blue);
   }
   return image;
@@ -261,26 +264,19 @@ TextureResult DecodeDds(Bytes bytes) {
   const Bytes data = bytes.substr(kDdsHeaderEnd + (dx10 ? kDx10HeaderSize : 0));
 
   const std::uint64_t w = width, h = height;
-  std::uint64_t needed = 0;
-  int squishFlags = 0;
-  switch (layout.kind) {
-    case DdsLayout::Kind::Dxt1: squishFlags = squish::kDxt1; break;
-    case DdsLayout::Kind::Dxt3: squishFlags = squish::kDxt3; break;
-    case DdsLayout::Kind::Dxt5: squishFlags = squish::kDxt5; break;
-    case DdsLayout::Kind::Masks: break;
-  }
-  if (layout.kind == DdsLayout::Kind::Masks) {
-    needed = w * h * (layout.bitCount / 8);
-  } else {
-    const std::uint64_t blockBytes = layout.kind == DdsLayout::Kind::Dxt1 ? 8 : 16;
-    needed = std::max<std::uint64_t>(1, (w + 3) / 4) * std::max<std::uint64_t>(1, (h + 3) / 4) * blockBytes;
-  }
-  if (data.size() < needed) return TextureError::Truncated;
-
   const int iw = static_cast<int>(width), ih = static_cast<int>(height);
-  if (layout.kind == DdsLayout::Kind::Masks) return DecodeMaskedDds(data, iw, ih, layout);
+  if (layout.Kind == DdsKind::Masks) {
+    if (data.size() < w * h * (layout.BitCount / 8)) return TextureError::Truncated;
+    return DecodeMaskedDds(data, iw, ih, layout);
+  }
+  // Whole 4x4 blocks, also for sides that are not multiples of 4.
+  const std::uint64_t blockBytes = layout.Kind == DdsKind::Dxt1 ? 8 : 16;
+  if (data.size() < (w + 3) / 4 * ((h + 3) / 4) * blockBytes) return TextureError::Truncated;
+  const int flags = layout.Kind == DdsKind::Dxt1   ? squish::kDxt1
+                    : layout.Kind == DdsKind::Dxt3 ? squish::kDxt3
+                                                   : squish::kDxt5;
   std::vector<unsigned char> rgba(static_cast<std::size_t>(w * h * 4));
-  squish::DecompressImage(rgba.data(), iw, ih, data.data(), squishFlags);
+  squish::DecompressImage(rgba.data(), iw, ih, data.data(), flags);
   return FromRgba(rgba.data(), iw, ih);
 }
 
@@ -372,44 +368,494 @@ CheckResult CheckPng(Bytes b) {
   }
 }
 
-// A DHT segment's tables: stb_image 2.27 writes a table's code lengths into a 257-entry array without
-// checking that the counts add up to at most 256, so that is checked here, with the rest of the layout.
-bool HuffmanTablesFit(Bytes segment) {
-  std::size_t at = 0;
-  while (at < segment.size()) {
+// stb_image looks palette indices up in a 256-entry table that it fills only as far as the file's PLTE
+// chunk goes, so an index past the palette would read unset memory. Such palettes are padded with black
+// entries (what other viewers show for those indices) in a copy of the file. Nothing when the file
+// needs no change; the chunk structure must have passed CheckPng.
+std::optional<std::string> PngWithFullPalette(Bytes b) {
+  constexpr std::size_t kFullPalette = 256 * 3;
+  std::optional<std::string> out;
+  std::size_t copied = 0;
+  for (std::size_t at = 8; b.size() - at >= 12;) {
+    const std::size_t length = Be32(b, at);
+    const Bytes type = b.substr(at + 4, 4);
+    if (type == "PLTE" && length >= 3 && length < kFullPalette && length % 3 == 0) {
+      if (!out) out.emplace();
+      out->append(b.substr(copied, at - copied));
+      out->append("\0\0\x03\0PLTE", 8);  // the new length, 768, then the type
+      out->append(b.substr(at + 8, length));
+      out->append(kFullPalette - length, '\0');
+      out->append(b.substr(at + 8 + length, 4));  // the old CRC; stb_image does not check it
+      copied = at + 12 + length;
+    }
+    at += 12 + length;
+    if (type == "IEND") break;
+  }
+  if (out) out->append(b.substr(copied));
+  return out;
+}
+
+// JPEG files are checked by decoding their entropy-coded data without building pixels, in the way
+// stb_image reads it. stb_image 2.27 trusts the file in ways that go wrong on damaged data: a Huffman
+// table with more than 256 codes overflows an array, a scan that names a table never defined reads
+// uninitialised memory, a scan whose data ends before its blocks do makes its bit reader shift past
+// the width of its buffer, DC sums can overflow, and a component that no scan fills stays uninitialised.
+// Files that would do any of this are refused here, so stb_image only sees complete, consistent data.
+
+struct HuffmanTable {
+  bool Defined = false;
+  std::uint32_t Counts[17] = {};  // the number of codes of each length 1..16
+  std::uint8_t Symbols[256] = {};
+};
+
+struct JpegComponent {
+  std::uint32_t Id = 0, H = 1, V = 1, Quant = 0;
+  bool Filled = false;  // every block decoded: by a sequential scan, or a first DC scan when progressive
+  std::vector<std::uint64_t> Nonzero;  // progressive: per block, the zigzag positions holding a value
+};
+
+struct JpegState {
+  HuffmanTable Dc[4], Ac[4];
+  bool Quant[4] = {};
+  bool HaveFrame = false, Progressive = false;
+  std::uint32_t Width = 0, Height = 0, HMax = 1, VMax = 1, RestartInterval = 0;
+  int Components = 0;
+  JpegComponent Component[4];
+
+  std::uint32_t McuColumns() const { return (Width + 8 * HMax - 1) / (8 * HMax); }
+  std::uint32_t McuRows() const { return (Height + 8 * VMax - 1) / (8 * VMax); }
+  // A component's blocks in a scan of that component alone.
+  std::uint32_t BlockColumns(const JpegComponent& c) const { return ((Width * c.H + HMax - 1) / HMax + 7) / 8; }
+  std::uint32_t BlockRows(const JpegComponent& c) const { return ((Height * c.V + VMax - 1) / VMax + 7) / 8; }
+};
+
+bool ReadQuantTables(Bytes segment, JpegState& state) {
+  for (std::size_t at = 0; at < segment.size();) {
+    const std::uint32_t precisionAndSlot = Byte(segment, at);
+    if ((precisionAndSlot >> 4) > 1 || (precisionAndSlot & 15) > 3) return false;
+    const std::size_t size = 1 + 64 * ((precisionAndSlot >> 4) + 1);
+    if (segment.size() - at < size) return false;
+    state.Quant[precisionAndSlot & 15] = true;
+    at += size;
+  }
+  return true;
+}
+
+bool ReadHuffmanTables(Bytes segment, JpegState& state) {
+  for (std::size_t at = 0; at < segment.size();) {
     if (segment.size() - at < 17) return false;
     const std::uint32_t classAndSlot = Byte(segment, at);
     if ((classAndSlot >> 4) > 1 || (classAndSlot & 15) > 3) return false;
+    HuffmanTable& table = ((classAndSlot >> 4) == 0 ? state.Dc : state.Ac)[classAndSlot & 15];
     std::size_t symbols = 0;
-    for (std::size_t i = 1; i <= 16; ++i) symbols += Byte(segment, at + i);
+    std::uint32_t code = 0;
+    for (std::size_t length = 1; length <= 16; ++length) {
+      table.Counts[length] = Byte(segment, at + length);
+      symbols += table.Counts[length];
+      code += table.Counts[length];
+      if (code > (1u << length)) return false;  // more codes than the length can hold
+      code <<= 1;
+    }
     if (symbols > 256 || segment.size() - at - 17 < symbols) return false;
+    for (std::size_t i = 0; i < symbols; ++i) table.Symbols[i] = static_cast<std::uint8_t>(Byte(segment, at + 17 + i));
+    table.Defined = true;
     at += 17 + symbols;
   }
   return true;
 }
 
-// Walks the JPEG markers and the entropy-coded data after each scan up to the end-of-image marker.
+CheckResult ReadFrame(std::uint32_t marker, Bytes segment, JpegState& state) {
+  if (state.HaveFrame) return TextureError::Corrupt;
+  if (marker > 0xC2) return TextureError::UnsupportedFormat;  // lossless, hierarchical or arithmetic coding
+  if (segment.size() < 6) return TextureError::Corrupt;
+  if (Byte(segment, 0) != 8) return TextureError::UnsupportedFormat;  // 12-bit samples
+  state.Height = Be16(segment, 1);
+  state.Width = Be16(segment, 3);
+  if (!SideFits(state.Width) || !SideFits(state.Height)) return TextureError::TooLarge;
+  const std::size_t count = Byte(segment, 5);
+  if ((count != 1 && count != 3 && count != 4) || segment.size() != 6 + 3 * count) return TextureError::Corrupt;
+  for (std::size_t i = 0; i < count; ++i) {
+    JpegComponent& c = state.Component[i];
+    c.Id = Byte(segment, 6 + 3 * i);
+    c.H = Byte(segment, 7 + 3 * i) >> 4;
+    c.V = Byte(segment, 7 + 3 * i) & 15;
+    c.Quant = Byte(segment, 8 + 3 * i);
+    if (c.H < 1 || c.H > 4 || c.V < 1 || c.V > 4 || c.Quant > 3) return TextureError::Corrupt;
+    state.HMax = std::max(state.HMax, c.H);
+    state.VMax = std::max(state.VMax, c.V);
+  }
+  for (std::size_t i = 0; i < count; ++i)
+    if (state.HMax % state.Component[i].H != 0 || state.VMax % state.Component[i].V != 0) return TextureError::Corrupt;
+  state.Components = static_cast<int>(count);
+  state.Progressive = marker == 0xC2;
+  state.HaveFrame = true;
+  return std::nullopt;
+}
+
+// The bits of one restart interval, stuffed zero bytes removed. Running into a marker or the end of
+// the file while the blocks still need bits is an error.
+class EntropyBits {
+ public:
+  EntropyBits(Bytes file, std::size_t at) : file_(file), at_(at) {}
+
+  CheckResult Read(int count, std::uint32_t& value) {
+    while (held_ < count)
+      if (CheckResult error = Fill()) return error;
+    value = static_cast<std::uint32_t>(buffer_ >> (held_ - count)) & ((1u << count) - 1);
+    held_ -= count;
+    return std::nullopt;
+  }
+  // The signed value of a coefficient sent in size bits (1..15).
+  CheckResult ReadValue(int size, std::int32_t& value) {
+    std::uint32_t bits = 0;
+    if (CheckResult error = Read(size, bits)) return error;
+    value = static_cast<std::int32_t>(bits);
+    if (bits < (1u << (size - 1))) value -= (1 << size) - 1;
+    return std::nullopt;
+  }
+  CheckResult Decode(const HuffmanTable& table, std::uint32_t& symbol) {
+    std::uint32_t code = 0, first = 0, index = 0;
+    for (int length = 1; length <= 16; ++length) {
+      std::uint32_t bit = 0;
+      if (CheckResult error = Read(1, bit)) return error;
+      code = code << 1 | bit;
+      const std::uint32_t count = table.Counts[length];
+      if (code - first < count) {
+        symbol = table.Symbols[index + code - first];
+        return std::nullopt;
+      }
+      index += count;
+      first = (first + count) << 1;
+    }
+    return TextureError::Corrupt;  // no such code
+  }
+  std::size_t Position() const { return at_; }
+  int HeldBits() const { return held_; }
+
+ private:
+  CheckResult Fill() {
+    if (at_ >= file_.size()) return TextureError::Truncated;
+    const std::uint32_t byte = Byte(file_, at_);
+    if (byte == 0xFF) {
+      std::size_t next = at_ + 1;
+      while (next < file_.size() && Byte(file_, next) == 0xFF) ++next;  // fill bytes
+      if (next >= file_.size()) return TextureError::Truncated;
+      if (Byte(file_, next) != 0) return TextureError::Corrupt;  // a marker where data was needed
+      at_ = next + 1;
+    } else {
+      ++at_;
+    }
+    buffer_ = buffer_ << 8 | byte;
+    held_ += 8;
+    return std::nullopt;
+  }
+
+  Bytes file_;
+  std::size_t at_;
+  std::uint64_t buffer_ = 0;
+  int held_ = 0;
+};
+
+// Finds the restart marker that ends an interval and the data after it. stb_image looks at most 24 bits
+// past the interval's last block for the marker, so less than that may lie between them.
+CheckResult SkipRestartMarker(Bytes b, std::size_t& at, int unusedBits) {
+  while (unusedBits < 24) {
+    if (at >= b.size()) return TextureError::Truncated;
+    if (Byte(b, at) != 0xFF) {
+      ++at;
+      unusedBits += 8;
+      continue;
+    }
+    std::size_t next = at + 1;
+    while (next < b.size() && Byte(b, next) == 0xFF) ++next;
+    if (next >= b.size()) return TextureError::Truncated;
+    const std::uint32_t marker = Byte(b, next);
+    if (marker >= 0xD0 && marker <= 0xD7) {
+      at = next + 1;
+      return std::nullopt;
+    }
+    if (marker != 0x00) return TextureError::Corrupt;
+    at = next + 1;  // a stuffed 0xFF data byte
+    unusedBits += 8;
+  }
+  return TextureError::Corrupt;
+}
+
+// One scan's entropy-coded data, block by block, as stb_image decodes it.
+class ScanCheck {
+ public:
+  ScanCheck(Bytes file, std::size_t at, JpegState& state) : file_(file), bits_(file, at), state_(state) {}
+
+  CheckResult Run(Bytes header) {
+    if (header.empty()) return TextureError::Corrupt;
+    const std::size_t count = Byte(header, 0);
+    if (count < 1 || count > static_cast<std::size_t>(state_.Components) || header.size() != 4 + 2 * count)
+      return TextureError::Corrupt;
+    for (std::size_t i = 0; i < count; ++i) {
+      const std::uint32_t id = Byte(header, 1 + 2 * i), selectors = Byte(header, 2 + 2 * i);
+      int which = 0;
+      while (which < state_.Components && state_.Component[which].Id != id) ++which;
+      if (which == state_.Components || (selectors >> 4) > 3 || (selectors & 15) > 3) return TextureError::Corrupt;
+      order_[i] = which;
+      dc_[which] = &state_.Dc[selectors >> 4];
+      ac_[which] = &state_.Ac[selectors & 15];
+    }
+    count_ = static_cast<int>(count);
+    start_ = Byte(header, 1 + 2 * count);
+    end_ = Byte(header, 2 + 2 * count);
+    high_ = Byte(header, 3 + 2 * count) >> 4;
+    low_ = Byte(header, 3 + 2 * count) & 15;
+    if (state_.Progressive) {
+      if (start_ > end_ || end_ > 63 || high_ > 13 || low_ > 13) return TextureError::Corrupt;
+      if (start_ == 0 && end_ != 0) return TextureError::Corrupt;  // DC and AC in one scan
+      if (count_ > 1 && start_ != 0) return TextureError::Corrupt;  // AC scans hold one component
+    } else {
+      if (start_ != 0 || high_ != 0 || low_ != 0) return TextureError::Corrupt;
+      end_ = 63;
+    }
+    // Each component needs its quantisation table and the Huffman tables this scan decodes with.
+    const bool needDc = !state_.Progressive || (start_ == 0 && high_ == 0);
+    const bool needAc = !state_.Progressive || start_ != 0;
+    for (int i = 0; i < count_; ++i) {
+      const int n = order_[i];
+      if (!state_.Quant[state_.Component[n].Quant]) return TextureError::Corrupt;
+      if ((needDc && !dc_[n]->Defined) || (needAc && !ac_[n]->Defined)) return TextureError::Corrupt;
+      if (state_.Progressive && state_.Component[n].Nonzero.empty())
+        state_.Component[n].Nonzero.assign(static_cast<std::size_t>(state_.McuColumns()) * state_.Component[n].H *
+                                               state_.McuRows() * state_.Component[n].V,
+                                           0);
+    }
+    Reset();
+
+    bool complete = false;
+    if (CheckResult error = count_ == 1 ? SingleComponent(complete) : Interleaved(complete)) return error;
+    if (complete && (!state_.Progressive || (start_ == 0 && high_ == 0)))
+      for (int i = 0; i < count_; ++i) state_.Component[order_[i]].Filled = true;
+    return std::nullopt;
+  }
+
+ private:
+  void Reset() {
+    for (std::int32_t& p : prediction_) p = 0;
+    eobRun_ = 0;
+    todo_ = state_.RestartInterval != 0 ? state_.RestartInterval : ~std::uint64_t{0};
+  }
+
+  // After each unit (an MCU, or one block of a single-component scan): a restart marker ends each
+  // interval. Where stb_image would not find one it stops the scan and leaves blocks unset.
+  CheckResult AfterUnit(bool last) {
+    if (--todo_ > 0 || last) return std::nullopt;
+    std::size_t next = bits_.Position();
+    if (CheckResult error = SkipRestartMarker(file_, next, bits_.HeldBits())) return error;
+    bits_ = EntropyBits(file_, next);
+    Reset();
+    return std::nullopt;
+  }
+
+  CheckResult SingleComponent(bool& complete) {
+    const int n = order_[0];
+    const JpegComponent& c = state_.Component[n];
+    const std::uint32_t columns = state_.BlockColumns(c), rows = state_.BlockRows(c);
+    const std::size_t stride = static_cast<std::size_t>(state_.McuColumns()) * c.H;
+    for (std::uint32_t y = 0; y < rows; ++y)
+      for (std::uint32_t x = 0; x < columns; ++x) {
+        if (CheckResult error = Block(n, x + y * stride)) return error;
+        if (CheckResult error = AfterUnit(y + 1 == rows && x + 1 == columns)) return error;
+      }
+    complete = true;
+    return std::nullopt;
+  }
+
+  CheckResult Interleaved(bool& complete) {
+    const std::uint32_t columns = state_.McuColumns(), rows = state_.McuRows();
+    for (std::uint32_t y = 0; y < rows; ++y)
+      for (std::uint32_t x = 0; x < columns; ++x) {
+        for (int i = 0; i < count_; ++i) {
+          const int n = order_[i];
+          const JpegComponent& c = state_.Component[n];
+          const std::size_t stride = static_cast<std::size_t>(columns) * c.H;
+          for (std::uint32_t v = 0; v < c.V; ++v)
+            for (std::uint32_t h = 0; h < c.H; ++h)
+              if (CheckResult error = Block(n, (x * c.H + h) + (y * c.V + v) * stride)) return error;
+        }
+        if (CheckResult error = AfterUnit(y + 1 == rows && x + 1 == columns)) return error;
+      }
+    complete = true;
+    return std::nullopt;
+  }
+
+  CheckResult Block(int n, std::size_t index) {
+    if (!state_.Progressive) return SequentialBlock(n);
+    if (start_ == 0) return DcBlock(n, state_.Component[n].Nonzero[index]);
+    return AcBlock(n, state_.Component[n].Nonzero[index]);
+  }
+
+  // A DC difference; the running sum must stay where stb_image's arithmetic on it cannot overflow.
+  CheckResult Dc(int n) {
+    std::uint32_t size = 0;
+    if (CheckResult error = bits_.Decode(*dc_[n], size)) return error;
+    if (size > 15) return TextureError::Corrupt;
+    std::int32_t difference = 0;
+    if (size > 0)
+      if (CheckResult error = bits_.ReadValue(static_cast<int>(size), difference)) return error;
+    prediction_[n] += difference;
+    if (prediction_[n] < -32767 || prediction_[n] > 32767) return TextureError::Corrupt;
+    return std::nullopt;
+  }
+
+  CheckResult SequentialBlock(int n) {
+    if (CheckResult error = Dc(n)) return error;
+    for (std::uint32_t k = 1; k < 64;) {
+      std::uint32_t symbol = 0;
+      if (CheckResult error = bits_.Decode(*ac_[n], symbol)) return error;
+      const std::uint32_t run = symbol >> 4, size = symbol & 15;
+      if (size == 0) {
+        if (symbol != 0xF0) break;  // end of block
+        k += 16;
+      } else {
+        std::int32_t value = 0;
+        if (CheckResult error = bits_.ReadValue(static_cast<int>(size), value)) return error;
+        k += run + 1;
+      }
+    }
+    return std::nullopt;
+  }
+
+  CheckResult DcBlock(int n, std::uint64_t& nonzero) {
+    if (high_ == 0) {
+      nonzero = 0;  // stb_image clears the block on its first DC pass
+      return Dc(n);
+    }
+    std::uint32_t bit = 0;
+    return bits_.Read(1, bit);  // refinement
+  }
+
+  CheckResult AcBlock(int n, std::uint64_t& nonzero) {
+    std::uint32_t bit = 0;
+    if (high_ == 0) {  // first pass over these coefficients
+      if (eobRun_ > 0) {
+        --eobRun_;
+        return std::nullopt;
+      }
+      std::uint32_t k = start_;
+      do {
+        std::uint32_t symbol = 0;
+        if (CheckResult error = bits_.Decode(*ac_[n], symbol)) return error;
+        const std::uint32_t run = symbol >> 4, size = symbol & 15;
+        if (size == 0) {
+          if (run < 15) {
+            std::uint32_t extra = 0;
+            if (run > 0)
+              if (CheckResult error = bits_.Read(static_cast<int>(run), extra)) return error;
+            eobRun_ = (1u << run) + extra - 1;
+            break;
+          }
+          k += 16;
+        } else {
+          std::int32_t value = 0;
+          if (CheckResult error = bits_.ReadValue(static_cast<int>(size), value)) return error;
+          k += run;
+          // stb_image stores the value scaled into a short; positions past 63 land on 63.
+          const std::uint64_t position = std::uint64_t{1} << std::min<std::uint32_t>(k, 63);
+          if ((static_cast<std::uint32_t>(value * (1 << low_)) & 0xFFFF) != 0)
+            nonzero |= position;
+          else
+            nonzero &= ~position;
+          ++k;
+        }
+      } while (k <= end_);
+      return std::nullopt;
+    }
+    // Refinement: one correction bit for each coefficient that already has a value.
+    if (eobRun_ > 0) {
+      --eobRun_;
+      for (std::uint32_t k = start_; k <= end_; ++k)
+        if (nonzero >> k & 1)
+          if (CheckResult error = bits_.Read(1, bit)) return error;
+      return std::nullopt;
+    }
+    std::uint32_t k = start_;
+    do {
+      std::uint32_t symbol = 0;
+      if (CheckResult error = bits_.Decode(*ac_[n], symbol)) return error;
+      std::uint32_t run = symbol >> 4;
+      const std::uint32_t size = symbol & 15;
+      if (size == 0) {
+        if (run < 15) {
+          std::uint32_t extra = 0;
+          if (run > 0)
+            if (CheckResult error = bits_.Read(static_cast<int>(run), extra)) return error;
+          eobRun_ = (1u << run) - 1 + extra;
+          run = 64;  // the rest of the block only refines
+        }
+      } else {
+        if (size != 1) return TextureError::Corrupt;
+        if (CheckResult error = bits_.Read(1, bit)) return error;  // the new value's sign
+      }
+      while (k <= end_) {
+        const std::uint32_t position = k++;
+        if (nonzero >> position & 1) {
+          if (CheckResult error = bits_.Read(1, bit)) return error;
+        } else {
+          if (run == 0) {
+            if (size != 0) nonzero |= std::uint64_t{1} << position;
+            break;
+          }
+          --run;
+        }
+      }
+    } while (k <= end_);
+    return std::nullopt;
+  }
+
+  Bytes file_;
+  EntropyBits bits_;
+  JpegState& state_;
+  int count_ = 0;
+  int order_[4] = {};
+  const HuffmanTable* dc_[4] = {};
+  const HuffmanTable* ac_[4] = {};
+  std::uint32_t start_ = 0, end_ = 63, high_ = 0, low_ = 0;
+  std::int32_t prediction_[4] = {};
+  std::uint32_t eobRun_ = 0;
+  std::uint64_t todo_ = 0;
+};
+
+// Walks the JPEG markers, checking each scan's data, up to the end-of-image marker.
 CheckResult CheckJpeg(Bytes b) {
+  JpegState state;
   for (std::size_t at = 2;;) {
     if (at >= b.size()) return TextureError::Truncated;
     if (Byte(b, at) != 0xFF) return TextureError::Corrupt;
     while (at < b.size() && Byte(b, at) == 0xFF) ++at;
     if (at >= b.size()) return TextureError::Truncated;
     const std::uint32_t marker = Byte(b, at++);
-    if (marker == 0xD9) return std::nullopt;                           // end of image
+    if (marker == 0xD9) {  // end of image: every component must have been filled
+      if (!state.HaveFrame) return TextureError::Corrupt;
+      for (int i = 0; i < state.Components; ++i)
+        if (!state.Component[i].Filled) return TextureError::Corrupt;
+      return std::nullopt;
+    }
     if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) continue;  // no length field
     if (b.size() - at < 2) return TextureError::Truncated;
     const std::size_t length = Be16(b, at);
     if (length < 2) return TextureError::Corrupt;
     if (b.size() - at < length) return TextureError::Truncated;
-    const bool frame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
-    if (frame && length >= 7 && (!SideFits(Be16(b, at + 3)) || !SideFits(Be16(b, at + 5))))
-      return TextureError::TooLarge;
-    if (marker == 0xC4 && !HuffmanTablesFit(b.substr(at + 2, length - 2))) return TextureError::Corrupt;
+    const Bytes segment = b.substr(at + 2, length - 2);
     at += length;
+    const bool frame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+    if (frame)
+      if (CheckResult error = ReadFrame(marker, segment, state)) return error;
+    if (marker == 0xDB && !ReadQuantTables(segment, state)) return TextureError::Corrupt;
+    if (marker == 0xC4 && !ReadHuffmanTables(segment, state)) return TextureError::Corrupt;
+    if (marker == 0xDD) {  // restart interval
+      if (segment.size() != 2) return TextureError::Corrupt;
+      state.RestartInterval = Be16(segment, 0);
+    }
     if (marker != 0xDA) continue;
-    // Entropy-coded data: 0xFF is followed by 0x00 (a stuffed byte), a restart marker or fill bytes
-    // inside it; anything else is the next marker.
+    if (!state.HaveFrame) return TextureError::Corrupt;
+    if (CheckResult error = ScanCheck(b, at, state).Run(segment)) return error;
+    // Skip to the next marker that is not a restart marker.
     for (;;) {
       if (at >= b.size()) return TextureError::Truncated;
       if (Byte(b, at) != 0xFF) {
@@ -495,8 +941,8 @@ TextureError StbError() {
 }
 
 struct StbLimitScope {
-  explicit StbLimitScope(std::size_t limit) { detail::tStbAllocationLimit = limit; }
-  ~StbLimitScope() { detail::tStbAllocationLimit = 0; }
+  explicit StbLimitScope(std::size_t limit) { tStbAllocationLimit = limit; }
+  ~StbLimitScope() { tStbAllocationLimit = 0; }
   StbLimitScope(const StbLimitScope&) = delete;
   StbLimitScope& operator=(const StbLimitScope&) = delete;
 };
@@ -510,6 +956,8 @@ TextureResult DecodeWithStb(Bytes bytes, StbFormat format) {
     case StbFormat::Tga: checked = CheckTga(bytes); break;
   }
   if (checked) return *checked;
+  std::optional<std::string> fullPalette;
+  if (format == StbFormat::Png && (fullPalette = PngWithFullPalette(bytes))) bytes = *fullPalette;
   if (bytes.size() > static_cast<std::size_t>(INT_MAX)) return TextureError::TooLarge;
   const auto* data = reinterpret_cast<const stbi_uc*>(bytes.data());
   const int length = static_cast<int>(bytes.size());

@@ -2,6 +2,7 @@
 // Tokenizers for the bodies of .x files, one for text and one for the binary token stream. Both hand
 // out string_view tokens into the body (no per-token allocation) and read numbers straight from the
 // bytes, so the parser above them is the same for both forms. Internal to the .x reader.
+#include <algorithm>
 #include <bit>
 #include <cfloat>
 #include <charconv>
@@ -26,16 +27,16 @@ struct Failure {
 [[noreturn]] inline void Fail(XError code, std::string message) { throw Failure{code, std::move(message)}; }
 
 enum class Tok : std::uint8_t {
-  End,         // no more data
-  Name,        // an identifier; in text also any other bare word, numbers included
-  String,      // a quoted string (text) or TOKEN_STRING (binary), without quotes
-  Number,      // binary only: an integer or a list element where structure was expected
-  Guid,        // <...> (text) or TOKEN_GUID (binary)
+  End,     // no more data
+  Name,    // an identifier; in text also any other bare word, numbers included
+  String,  // a quoted string (text) or TOKEN_STRING (binary), without quotes
+  Number,  // binary only: an integer or a list element where structure was expected
+  Guid,    // <...> (text) or TOKEN_GUID (binary)
   OpenBrace,
   CloseBrace,
-  Separator,   // ';' or ','
-  Template,    // the template keyword
-  Other,       // binary template grammar: brackets, type keywords, ...
+  Separator,  // ';' or ','
+  Template,   // the template keyword
+  Other,      // binary template grammar: brackets, type keywords, ...
 };
 
 struct Token {
@@ -84,10 +85,16 @@ class TextLexer {
     if (p_ == end_) return {};
     const char c = *p_;
     switch (c) {
-      case '{': ++p_; return {Tok::OpenBrace, {}};
-      case '}': ++p_; return {Tok::CloseBrace, {}};
+      case '{':
+        ++p_;
+        return {Tok::OpenBrace, {}};
+      case '}':
+        ++p_;
+        return {Tok::CloseBrace, {}};
       case ';':
-      case ',': ++p_; return {Tok::Separator, {}};
+      case ',':
+        ++p_;
+        return {Tok::Separator, {}};
       case '"': {
         const char* start = ++p_;
         const char* close = static_cast<const char*>(std::memchr(start, '"', static_cast<std::size_t>(end_ - start)));
@@ -104,7 +111,8 @@ class TextLexer {
         p_ = close + 1;
         return {Tok::Guid, text};
       }
-      default: break;
+      default:
+        break;
     }
     const std::string_view word = ScanWord();
     if (word == "template") return {Tok::Template, word};
@@ -129,16 +137,13 @@ class TextLexer {
     const auto [ptr, ec] = std::from_chars(first, last, value);
     if (ec == std::errc() && ptr == last) return value;
     if (ec == std::errc::result_out_of_range) return OutOfRangeFloat(first, last);
-    if (ec == std::errc() && *ptr == '#') {
-      // Windows C runtimes print special values as 1.#INF00, -1.#IND00, 1.#QNAN0, 1.#SNAN0.
-      const std::string_view special(ptr, static_cast<std::size_t>(last - ptr));
-      if (special.starts_with("#INF")) return std::signbit(value) ? -std::numeric_limits<float>::infinity()
-                                                                    : std::numeric_limits<float>::infinity();
-      if (special.starts_with("#IND") || special.starts_with("#QNAN") || special.starts_with("#SNAN")) {
-        return std::numeric_limits<float>::quiet_NaN();
-      }
+    if (ec == std::errc() && ptr + 1 < last && ptr[0] == '.' && ptr[1] == '#') {
+      return SpecialFloat(value, std::string_view(ptr + 1, static_cast<std::size_t>(last - ptr - 1)), word);
     }
-    Fail(XError::Syntax, Where() + ": expected a number, found '" + std::string(word) + "'");
+    if (ec == std::errc() && *ptr == '#') {
+      return SpecialFloat(value, std::string_view(ptr, static_cast<std::size_t>(last - ptr)), word);
+    }
+    Fail(XError::Syntax, Where() + ": expected a number, found '" + std::string(word.substr(0, 40)) + "'");
   }
 
   // The integer, or a value outside the 32-bit range the callers accept when the word overflows.
@@ -153,7 +158,7 @@ class TextLexer {
       return *first == '-' ? std::numeric_limits<std::int64_t>::min() : std::numeric_limits<std::int64_t>::max();
     }
     if (ec != std::errc() || ptr != last) {
-      Fail(XError::Syntax, Where() + ": expected an integer, found '" + std::string(word) + "'");
+      Fail(XError::Syntax, Where() + ": expected an integer, found '" + std::string(word.substr(0, 40)) + "'");
     }
     return value;
   }
@@ -165,7 +170,9 @@ class TextLexer {
     while (p_ < end_) {
       const char c = *p_++;
       switch (c) {
-        case '\n': ++line_; break;
+        case '\n':
+          ++line_;
+          break;
         case '"': {
           const char* close = static_cast<const char*>(std::memchr(p_, '"', static_cast<std::size_t>(end_ - p_)));
           if (close == nullptr) Fail(XError::Truncated, Where() + ": a string has no closing quote");
@@ -189,7 +196,8 @@ class TextLexer {
         case '}':
           if (--level == 0) return;
           break;
-        default: break;
+        default:
+          break;
       }
     }
     Fail(XError::Truncated, Where() + ": the data ends inside an object");
@@ -226,8 +234,18 @@ class TextLexer {
 
   static bool EndsWord(char c) {
     switch (c) {
-      case ' ': case '\t': case '\r': case '\n': case '\0': case '\f': case '\v':
-      case ';': case ',': case '{': case '}': case '"':
+      case ' ':
+      case '\t':
+      case '\r':
+      case '\n':
+      case '\0':
+      case '\f':
+      case '\v':
+      case ';':
+      case ',':
+      case '{':
+      case '}':
+      case '"':
         return true;
       default:
         return false;
@@ -257,6 +275,18 @@ class TextLexer {
     return ScanWord();
   }
 
+  // Windows C runtimes print special values as 1.#INF00, -1.#IND00, 1.#QNAN0, 1.#SNAN0; `special`
+  // is the text from '#' on, `value` what precedes it.
+  float SpecialFloat(float value, std::string_view special, std::string_view word) const {
+    if (special.starts_with("#INF")) {
+      return std::signbit(value) ? -std::numeric_limits<float>::infinity() : std::numeric_limits<float>::infinity();
+    }
+    if (special.starts_with("#IND") || special.starts_with("#QNAN") || special.starts_with("#SNAN")) {
+      return std::numeric_limits<float>::quiet_NaN();
+    }
+    Fail(XError::Syntax, Where() + ": expected a number, found '" + std::string(word.substr(0, 40)) + "'");
+  }
+
   // A float word beyond float's range: the nearest double, or zero or infinity beyond that too.
   float OutOfRangeFloat(const char* first, const char* last) const {
     double wide = 0;
@@ -270,7 +300,9 @@ class TextLexer {
       const float magnitude = tiny ? 0.0f : std::numeric_limits<float>::infinity();
       return negative ? -magnitude : magnitude;
     }
-    Fail(XError::Syntax, Where() + ": malformed number '" + std::string(first, last) + "'");
+    Fail(XError::Syntax, Where() + ": malformed number '" +
+                             std::string(first, std::min<std::size_t>(40, static_cast<std::size_t>(last - first))) +
+                             "'");
   }
 
   const char* begin_;
@@ -333,11 +365,15 @@ class BinaryLexer {
         case kFloatList:
           StartList(token == kFloatList);
           continue;
-        case kOpenBrace: return {Tok::OpenBrace, {}};
-        case kCloseBrace: return {Tok::CloseBrace, {}};
+        case kOpenBrace:
+          return {Tok::OpenBrace, {}};
+        case kCloseBrace:
+          return {Tok::CloseBrace, {}};
         case kComma:
-        case kSemicolon: return {Tok::Separator, {}};
-        case kTemplate: return {Tok::Template, {}};
+        case kSemicolon:
+          return {Tok::Separator, {}};
+        case kTemplate:
+          return {Tok::Template, {}};
         default:
           if (IsGrammarToken(token)) return {Tok::Other, {}};
           p_ -= 2;
@@ -400,8 +436,13 @@ class BinaryLexer {
           if (token == kString) SkipStringTerminator();
           break;
         }
-        case kInteger: Read32(); break;
-        case kGuid: Need(16, "a GUID"); p_ += 16; break;
+        case kInteger:
+          Read32();
+          break;
+        case kGuid:
+          Need(16, "a GUID");
+          p_ += 16;
+          break;
         case kIntegerList:
         case kFloatList: {
           StartList(token == kFloatList);
@@ -427,9 +468,8 @@ class BinaryLexer {
   }
 
  private:
-  static constexpr std::uint16_t kName = 1, kString = 2, kInteger = 3, kGuid = 5, kIntegerList = 6,
-                                 kFloatList = 7, kOpenBrace = 10, kCloseBrace = 11, kComma = 19,
-                                 kSemicolon = 20, kTemplate = 31;
+  static constexpr std::uint16_t kName = 1, kString = 2, kInteger = 3, kGuid = 5, kIntegerList = 6, kFloatList = 7,
+                                 kOpenBrace = 10, kCloseBrace = 11, kComma = 19, kSemicolon = 20, kTemplate = 31;
 
   // Parentheses, brackets, angles, dot, and the type keywords WORD .. ARRAY: template grammar.
   static bool IsGrammarToken(std::uint16_t token) {
@@ -443,8 +483,7 @@ class BinaryLexer {
   // The 32-bit little-endian value that ends at `at` (which is `back` bytes past its start).
   static std::uint32_t Load32(const unsigned char* at, int back) {
     const unsigned char* q = at - back;
-    return std::uint32_t{q[0]} | (std::uint32_t{q[1]} << 8) | (std::uint32_t{q[2]} << 16) |
-           (std::uint32_t{q[3]} << 24);
+    return std::uint32_t{q[0]} | (std::uint32_t{q[1]} << 8) | (std::uint32_t{q[2]} << 16) | (std::uint32_t{q[3]} << 24);
   }
 
   std::uint16_t Read16() {
@@ -484,8 +523,10 @@ class BinaryLexer {
       const std::uint16_t token = Read16();
       switch (token) {
         case kComma:
-        case kSemicolon: continue;
-        case kInteger: return false;
+        case kSemicolon:
+          continue;
+        case kInteger:
+          return false;
         case kIntegerList:
         case kFloatList:
           StartList(token == kFloatList);

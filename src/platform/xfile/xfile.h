@@ -37,9 +37,10 @@ struct XVertex {
 // The whole file as one mesh.
 //
 // Positions and normals are in world space: each mesh is transformed by its frames' matrices, row-vector
-// convention (a frame's world matrix is its own matrix times its parent's). Normals go through the
-// inverse transpose of the 3x3 part and keep their stored length, so rotations and uniform scales act on
-// them exactly as the 3x3 part does, and non-uniform scales leave them perpendicular to the surface.
+// convention (a frame's world matrix is its own matrix times its parent's). Normals are turned by the
+// inverse transpose of the upper-left 3x3 block and keep their stored length: for a rotation that is the
+// block itself, and under non-uniform scales they stay perpendicular to the surface. A Mesh counts where
+// it is defined; references to meshes or frames ("{ Name }" inside a frame) are not followed.
 //
 // Vertices: each mesh contributes its positions in their stored order (vertex p of a mesh is the mesh's
 // position p, paired with the normal of the first face corner that uses it), followed by one vertex for

@@ -1,0 +1,13 @@
+#pragma once
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace cli {
+
+// korvel export [--root DIR] SCENE: the key-shape export of scene SCENE, its list lines printed.
+int ExportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// korvel info FILE.x: what the mesh loader makes of the file, as JSON.
+int InfoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+}  // namespace cli

@@ -1,0 +1,12 @@
+#pragma once
+// Writes a mesh as a text X file that the reader reads back to the same mesh: one Mesh with its
+// normals (normal faces equal to the position faces), texture coordinates and material list.
+#include <string>
+
+#include "platform/xfile/xfile.h"
+
+namespace xfile {
+
+std::string WriteTextXFile(const XMesh& mesh);
+
+}  // namespace xfile
