@@ -5,6 +5,7 @@
 #include "app/key_shape_export.h"
 #include "app/viewer.h"
 #include "navigation/camera.h"
+#include "navigation/input.h"
 #include "navigation/scene_loader.h"
 #include "platform/os/file.h"
 #include "platform/os/path.h"
@@ -118,6 +119,14 @@ void TForm1::BindEvents() {
   OptionWrite.OnClick = bind(&TForm1::OptionWriteClick);
   OptionLoadMotion.OnClick = bind(&TForm1::OptionLoadMotionClick);
   HelpMenu.OnClick = bind(&TForm1::HelpMenuClick);
+  Panel1.OnMouseDown = [this](ui::Component*, ui::MouseButton, ui::ShiftState, int, int) { Panel1MouseDown(viewer_); };
+  Panel1.OnMouseMove = [this](ui::Component*, ui::ShiftState shift, int x, int y) {
+    Panel1MouseMove(viewer_, shift, x, y);
+  };
+  Panel1.OnMouseUp = [this](ui::Component*, ui::MouseButton, ui::ShiftState, int, int) { Panel1MouseUp(viewer_); };
+  OnMouseWheelDown = [this](ui::Component*, ui::ShiftState, int, int, bool&) { FormMouseWheelDown(viewer_); };
+  OnMouseWheelUp = [this](ui::Component*, ui::ShiftState, int, int, bool&) { FormMouseWheelUp(viewer_); };
+  OnKeyUp = [this](ui::Component*, ui::KeyCode& key, ui::ShiftState) { FormKeyUp(viewer_, key); };
 }
 
 void TForm1::RegisterComponents() {

@@ -368,25 +368,29 @@ CheckResult CheckPng(Bytes b) {
   }
 }
 
-// stb_image looks palette indices up in a 256-entry table that it fills only as far as the file's PLTE
-// chunk goes, so an index past the palette would read unset memory. Such palettes are padded with black
-// entries (what other viewers show for those indices) in a copy of the file. Nothing when the file
-// needs no change; the chunk structure must have passed CheckPng.
-std::optional<std::string> PngWithFullPalette(Bytes b) {
+// Two things in valid PNG files that stb_image 2.27 handles badly are changed in a copy of the file:
+// it looks palette indices up in a 256-entry table that it fills only as far as the PLTE chunk goes,
+// so short palettes are padded with black entries (what other viewers show for indices past the
+// palette); and it copies an empty IDAT chunk that comes first through a null pointer, so empty IDAT
+// chunks are left out. Nothing when the file needs no change; its chunks must have passed CheckPng.
+std::optional<std::string> PngForStb(Bytes b) {
   constexpr std::size_t kFullPalette = 256 * 3;
   std::optional<std::string> out;
   std::size_t copied = 0;
   for (std::size_t at = 8; b.size() - at >= 12;) {
     const std::size_t length = Be32(b, at);
     const Bytes type = b.substr(at + 4, 4);
-    if (type == "PLTE" && length >= 3 && length < kFullPalette && length % 3 == 0) {
+    const bool shortPalette = type == "PLTE" && length >= 3 && length < kFullPalette && length % 3 == 0;
+    if (shortPalette || (type == "IDAT" && length == 0)) {
       if (!out) out.emplace();
       out->append(b.substr(copied, at - copied));
+      copied = at + 12 + length;
+    }
+    if (shortPalette) {
       out->append("\0\0\x03\0PLTE", 8);  // the new length, 768, then the type
       out->append(b.substr(at + 8, length));
       out->append(kFullPalette - length, '\0');
       out->append(b.substr(at + 8 + length, 4));  // the old CRC; stb_image does not check it
-      copied = at + 12 + length;
     }
     at += 12 + length;
     if (type == "IEND") break;
@@ -956,8 +960,8 @@ TextureResult DecodeWithStb(Bytes bytes, StbFormat format) {
     case StbFormat::Tga: checked = CheckTga(bytes); break;
   }
   if (checked) return *checked;
-  std::optional<std::string> fullPalette;
-  if (format == StbFormat::Png && (fullPalette = PngWithFullPalette(bytes))) bytes = *fullPalette;
+  std::optional<std::string> changed;
+  if (format == StbFormat::Png && (changed = PngForStb(bytes))) bytes = *changed;
   if (bytes.size() > static_cast<std::size_t>(INT_MAX)) return TextureError::TooLarge;
   const auto* data = reinterpret_cast<const stbi_uc*>(bytes.data());
   const int length = static_cast<int>(bytes.size());
