@@ -1,5 +1,6 @@
 #include "mesh/MyMotionOBJ.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/os/file.h"
@@ -21,17 +22,26 @@ bool MyMotionOBJ::Load(const std::string& base_dir, int scene_id, int i, std::st
   if (!idt_bytes || !vdt_bytes || idt_bytes->empty() || vdt_bytes->empty() || idt_bytes->size() % 2 != 0 ||
       vdt_bytes->size() % 12 != 0)
     return false;
-  Indices.resize(idt_bytes->size() / 2);
-  std::memcpy(Indices.data(), idt_bytes->data(), idt_bytes->size());
-  Positions.resize(vdt_bytes->size() / 4);
-  std::memcpy(Positions.data(), vdt_bytes->data(), vdt_bytes->size());
+  std::vector<std::uint16_t> indices(idt_bytes->size() / 2);
+  std::memcpy(indices.data(), idt_bytes->data(), idt_bytes->size());
+  std::vector<float> positions(vdt_bytes->size() / 4);
+  std::memcpy(positions.data(), vdt_bytes->data(), vdt_bytes->size());
+  Fill(std::move(indices), std::move(positions));
   if (vdt_path) *vdt_path = vdt;
-  Loaded = true;
   return true;
+}
+
+void MyMotionOBJ::Fill(std::vector<std::uint16_t> indices, std::vector<float> positions) {
+  Indices = std::move(indices);
+  Positions = std::move(positions);
+  IndexLimit = 0;
+  for (std::uint16_t i : Indices) IndexLimit = std::max<std::uint32_t>(IndexLimit, i + 1u);
+  Loaded = true;
 }
 
 void MyMotionOBJ::Free() {
   Indices = {};
   Positions = {};
+  IndexLimit = 0;
   Loaded = false;
 }

@@ -10,6 +10,10 @@ class MyMotionOBJ {
   bool Loaded = false;
   std::vector<std::uint16_t> Indices;
   std::vector<float> Positions;  // x, y, z per vertex
+  std::uint32_t IndexLimit = 0;  // the largest index plus one, so users can check the pair fits
+
+  // Takes the arrays and marks the record loaded.
+  void Fill(std::vector<std::uint16_t> indices, std::vector<float> positions);
 
   // Marks the record empty.
   MyMotionOBJ& Clear();

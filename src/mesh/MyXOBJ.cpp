@@ -63,16 +63,19 @@ bool MyXOBJ::Load(gfx::Device& device, const std::string& path, unsigned flags) 
 
   std::vector<gfx::Material> materials;
   std::vector<std::shared_ptr<gfx::Texture>> textures;
+  std::vector<std::string> names;
   std::array<std::uint8_t, kMaxMeshMaterials> marks{};
   for (size_t i = 0; i < x.Materials.size(); ++i) {
     materials.push_back(ToMaterial(x.Materials[i]));
     textures.push_back(gfx::CreateTextureFromFile(device, x.Materials[i].TextureFileName));
+    names.push_back(x.Materials[i].TextureFileName);
     marks[i] = textures.back() && FileNamePart(x.Materials[i].TextureFileName) == "face.bmp" ? kFaceMarked : 0;
   }
 
   Mesh = std::move(mesh);
   Materials = std::move(materials);
   Textures = std::move(textures);
+  TextureNames = std::move(names);
   FaceMark = marks;
   NumMaterials = static_cast<std::uint32_t>(Materials.size());
   Adjacency = Mesh->GenerateAdjacency();
@@ -118,6 +121,7 @@ void MyXOBJ::Free() {
   if (Loaded) {
     Materials.clear();
     Textures.clear();
+    TextureNames.clear();
     VertexBuffer.reset();
     IndexBuffer.reset();
     Mesh.reset();

@@ -27,6 +27,7 @@ class MyXOBJ {
   std::size_t IndexBufferSize = 0;   // bytes
   std::vector<gfx::Material> Materials;
   std::vector<std::shared_ptr<gfx::Texture>> Textures;
+  std::vector<std::string> TextureNames;  // as the file stores them, for the tools
   std::uint32_t NumMaterials = 0;
   std::vector<std::uint32_t> Adjacency;
   bool RecomputeNormals = false;

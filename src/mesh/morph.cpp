@@ -20,9 +20,7 @@ const MyMotionOBJ* UsableKeyShape(const MyXOBJ& model, const MorphInputs& in, in
   if (number < 0 || static_cast<size_t>(number) >= in.KeyShapes.size()) return nullptr;
   const MyMotionOBJ* key = in.KeyShapes[static_cast<size_t>(number)].get();
   if (key == nullptr || !key->Loaded || key->Indices.size() < model.NumIndices) return nullptr;
-  const size_t vertices = key->Positions.size() / 3;
-  for (size_t j = 0; j < model.NumIndices; ++j)
-    if (key->Indices[j] >= vertices) return nullptr;
+  if (size_t{key->IndexLimit} > key->Positions.size() / 3) return nullptr;
   return key;
 }
 
@@ -40,10 +38,12 @@ void Blend(MyXOBJ& model, const MyMotionOBJ& a, const MyMotionOBJ& b, double w0,
   if (vertices == nullptr) return;
   const std::byte* index_bytes = model.IndexBuffer->Data();
   const size_t vertex_count = model.NumVertices;
+  const size_t a_count = a.Positions.size() / 3, b_count = b.Positions.size() / 3;
   for (size_t j = 0; j < model.NumIndices; ++j) {
     std::uint16_t v;
     std::memcpy(&v, index_bytes + 2 * j, sizeof v);
-    if (v >= vertex_count) continue;
+    // Checked before the morph starts; checked again here so no record can lead a read astray.
+    if (v >= vertex_count || a.Indices[j] >= a_count || b.Indices[j] >= b_count) continue;
     const float* pa = &a.Positions[3 * size_t{a.Indices[j]}];
     const float* pb = &b.Positions[3 * size_t{b.Indices[j]}];
     const float p[3] = {static_cast<float>(pa[0] * w0 + pb[0] * w1), static_cast<float>(pa[1] * w0 + pb[1] * w1),

@@ -39,18 +39,19 @@ class Morph : public ::testing::Test {
     for (int i = 0; i < 4; ++i) {
       auto key = std::make_unique<MyMotionOBJ>();
       key->Clear();
-      key->Loaded = true;
       const std::uint32_t n = model.NumVertices;
-      key->Positions.resize(3 * n);
+      std::vector<float> positions(3 * n);
       for (std::uint32_t v = 0; v < n; ++v) {
         const std::uint32_t slot = i % 2 ? n - 1 - v : v;
-        key->Positions[3 * slot] = original[v].x + static_cast<float>(i);
-        key->Positions[3 * slot + 1] = original[v].y;
-        key->Positions[3 * slot + 2] = original[v].z;
+        positions[3 * slot] = original[v].x + static_cast<float>(i);
+        positions[3 * slot + 1] = original[v].y;
+        positions[3 * slot + 2] = original[v].z;
       }
       std::uint16_t index[9];
       std::memcpy(index, model.IndexBuffer->Data(), sizeof index);
-      for (std::uint16_t v : index) key->Indices.push_back(static_cast<std::uint16_t>(i % 2 ? n - 1 - v : v));
+      std::vector<std::uint16_t> indices;
+      for (std::uint16_t v : index) indices.push_back(static_cast<std::uint16_t>(i % 2 ? n - 1 - v : v));
+      key->Fill(std::move(indices), std::move(positions));
       keys.push_back(std::move(key));
     }
   }
@@ -140,7 +141,13 @@ TEST_F(Morph, TablesAndKeyShapesThatDoNotFitKeepTheModelsShape) {
       {"negative key number", [](Morph& m) { m.env.MotionKeys[2][1] = -1; }},
       {"empty key shape", [](Morph& m) { m.keys[1]->Loaded = false; }},
       {"too few corners", [](Morph& m) { m.keys[0]->Indices.resize(5); }},
-      {"corner past the positions", [](Morph& m) { m.keys[1]->Indices[4] = 400; }},
+      {"corner past the positions",
+       [](Morph& m) {
+         auto indices = m.keys[1]->Indices;
+         indices[4] = 400;
+         m.keys[1]->Fill(indices, m.keys[1]->Positions);
+       }},
+      {"corner past the positions, changed in place", [](Morph& m) { m.keys[1]->Indices[4] = 400; }},
       {"steps past the slots", [](Morph& m) { m.env.MotionSteps[2] = 2147483647; }},
       {"negative steps", [](Morph& m) { m.env.MotionSteps[2] = -2147483647 - 1; }},
   };

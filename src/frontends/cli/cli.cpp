@@ -14,6 +14,8 @@ constexpr const char* kUsage =
     "         start the viewer without a window in DIR, run the script, write the last frame\n"
     "  export [--root DIR] SCENE\n"
     "         write the key shapes <i>.idt and <i>.vdt of folder dirSCENE from its models <i>.x\n"
+    "  check [--root DIR] SCENE...\n"
+    "         report every problem of the scene folders that would show an error, morph wrongly or draw nothing\n"
     "  info FILE.x\n"
     "         describe what the mesh loader makes of an X file, as JSON\n";
 }
@@ -30,6 +32,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   if (args[0] == "render") return RenderCommand(args, out, err);
   if (args[0] == "export") return ExportCommand(args, out, err);
   if (args[0] == "info") return InfoCommand(args, out, err);
+  if (args[0] == "check") return CheckCommand(args, out, err);
   err << "korvel: unknown verb '" << args[0] << "'\n";
   return 2;
 }

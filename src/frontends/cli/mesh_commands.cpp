@@ -3,9 +3,11 @@
 #include <ostream>
 
 #include "app/key_shape_export.h"
+#include "app/scene_check.h"
 #include "frontends/cli/json_writer.h"
 #include "mesh/MyXOBJ.h"
 #include "platform/gfx/reference/reference_device.h"
+#include "platform/os/codepage.h"
 #include "platform/os/path.h"
 #include "platform/ui/convert.h"
 
@@ -63,6 +65,41 @@ int ExportCommand(const std::vector<std::string>& args, std::ostream& out, std::
   return code;
 }
 
+int CheckCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  std::string root = ".";
+  std::vector<int> scenes;
+  for (size_t i = 1; i < args.size(); ++i) {
+    const auto scene = ui::TryStrToInt(args[i]);
+    if (args[i] == "--root" && i + 1 < args.size()) {
+      root = args[++i];
+    } else if (scene) {
+      scenes.push_back(*scene);
+    } else {
+      scenes.clear();
+      break;
+    }
+  }
+  if (scenes.empty()) {
+    err << "korvel check: usage: korvel check [--root DIR] SCENE...\n";
+    return 2;
+  }
+  const std::string start_dir = os::GetCurrentDir();
+  if (!os::SetCurrentDir(root)) {
+    err << "korvel check: cannot enter " << root << "\n";
+    return 2;
+  }
+  auto device = LoadingDevice();
+  int code = 0;
+  for (int scene : scenes) {
+    for (const std::string& line : CheckScene(*device, os::GetCurrentDir(), scene)) {
+      out << line << "\n";
+      code = 1;
+    }
+  }
+  os::SetCurrentDir(start_dir);
+  return code;
+}
+
 int InfoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (args.size() != 2) {
     err << "korvel info: usage: korvel info FILE.x\n";
@@ -91,6 +128,7 @@ int InfoCommand(const std::vector<std::string>& args, std::ostream& out, std::os
     Colour(w, "Specular", m.Specular);
     Colour(w, "Emissive", m.Emissive);
     w.Key("Power").Number(m.Power);
+    w.Key("Texture").String(os::SystemToUtf8(mesh.TextureNames[i]));
     w.Key("TextureLoaded").Bool(mesh.Textures[i] != nullptr);
     w.Key("FaceMark").Int(mesh.FaceMark[i]);
     w.EndObject();

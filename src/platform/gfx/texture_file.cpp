@@ -7,6 +7,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -407,9 +408,17 @@ std::optional<std::string> PngForStb(Bytes b) {
 // Files that would do any of this are refused here, so stb_image only sees complete, consistent data.
 
 struct HuffmanTable {
+  static constexpr int kFastBits = 9;
   bool Defined = false;
-  std::uint32_t Counts[17] = {};  // the number of codes of each length 1..16
+  std::uint32_t Count = 0;  // symbols
   std::uint8_t Symbols[256] = {};
+  // Codes up to kFastBits long by their bits, padded: the length in the high byte, the symbol in the
+  // low one; 0 for longer codes.
+  std::uint16_t Fast[1 << kFastBits] = {};
+  // For each length, the end of its codes as a 16-bit left-aligned number, and what turns a code into
+  // its symbol's index.
+  std::uint32_t End[17] = {};
+  std::int32_t Offset[17] = {};
 };
 
 struct JpegComponent {
@@ -451,17 +460,27 @@ bool ReadHuffmanTables(Bytes segment, JpegState& state) {
     const std::uint32_t classAndSlot = Byte(segment, at);
     if ((classAndSlot >> 4) > 1 || (classAndSlot & 15) > 3) return false;
     HuffmanTable& table = ((classAndSlot >> 4) == 0 ? state.Dc : state.Ac)[classAndSlot & 15];
-    std::size_t symbols = 0;
-    std::uint32_t code = 0;
-    for (std::size_t length = 1; length <= 16; ++length) {
-      table.Counts[length] = Byte(segment, at + length);
-      symbols += table.Counts[length];
-      code += table.Counts[length];
-      if (code > (1u << length)) return false;  // more codes than the length can hold
-      code <<= 1;
-    }
+    table = HuffmanTable();
+    std::uint32_t symbols = 0;
+    for (std::size_t length = 1; length <= 16; ++length) symbols += Byte(segment, at + length);
     if (symbols > 256 || segment.size() - at - 17 < symbols) return false;
     for (std::size_t i = 0; i < symbols; ++i) table.Symbols[i] = static_cast<std::uint8_t>(Byte(segment, at + 17 + i));
+    // Canonical codes: each length's codes follow on from the previous length's, shifted left by one.
+    std::uint32_t code = 0, index = 0;
+    for (int length = 1; length <= 16; ++length) {
+      const std::uint32_t count = Byte(segment, at + static_cast<std::size_t>(length));
+      if (code + count > (1u << length)) return false;  // more codes than the length can hold
+      table.Offset[length] = static_cast<std::int32_t>(index) - static_cast<std::int32_t>(code);
+      for (std::uint32_t i = 0; i < count; ++i, ++code, ++index) {
+        if (length > HuffmanTable::kFastBits) continue;
+        const int spare = HuffmanTable::kFastBits - length;
+        for (std::uint32_t fill = 0; fill < (1u << spare); ++fill)
+          table.Fast[code << spare | fill] = static_cast<std::uint16_t>(length << 8 | table.Symbols[index]);
+      }
+      table.End[length] = code << (16 - length);
+      code <<= 1;
+    }
+    table.Count = symbols;
     table.Defined = true;
     at += 17 + symbols;
   }
@@ -503,8 +522,8 @@ class EntropyBits {
   EntropyBits(Bytes file, std::size_t at) : file_(file), at_(at) {}
 
   CheckResult Read(int count, std::uint32_t& value) {
-    while (held_ < count)
-      if (CheckResult error = Fill()) return error;
+    if (held_ < count) Fill();
+    if (held_ < count) return *stop_;
     value = static_cast<std::uint32_t>(buffer_ >> (held_ - count)) & ((1u << count) - 1);
     held_ -= count;
     return std::nullopt;
@@ -518,46 +537,65 @@ class EntropyBits {
     return std::nullopt;
   }
   CheckResult Decode(const HuffmanTable& table, std::uint32_t& symbol) {
-    std::uint32_t code = 0, first = 0, index = 0;
-    for (int length = 1; length <= 16; ++length) {
-      std::uint32_t bit = 0;
-      if (CheckResult error = Read(1, bit)) return error;
-      code = code << 1 | bit;
-      const std::uint32_t count = table.Counts[length];
-      if (code - first < count) {
-        symbol = table.Symbols[index + code - first];
-        return std::nullopt;
-      }
-      index += count;
-      first = (first + count) << 1;
+    if (held_ < 16) Fill();
+    // The next 16 bits, padded with zeros where the data has ended; a code longer than the bits
+    // there are is then an error.
+    const std::uint32_t next = static_cast<std::uint32_t>(
+        (held_ >= 16 ? buffer_ >> (held_ - 16) : buffer_ << (16 - held_)) & 0xFFFF);
+    int length = 0;
+    std::uint32_t index = 0;
+    if (const std::uint32_t fast = table.Fast[next >> (16 - HuffmanTable::kFastBits)]; fast != 0) {
+      length = static_cast<int>(fast >> 8);
+      symbol = fast & 0xFF;
+    } else {
+      length = HuffmanTable::kFastBits + 1;
+      while (length <= 16 && next >= table.End[length]) ++length;
+      if (length > 16) return TextureError::Corrupt;  // no such code
+      index = static_cast<std::uint32_t>(static_cast<std::int32_t>(next >> (16 - length)) + table.Offset[length]);
+      if (index >= table.Count) return TextureError::Corrupt;
+      symbol = table.Symbols[index];
     }
-    return TextureError::Corrupt;  // no such code
+    if (length > held_) return stop_ ? *stop_ : TextureError::Corrupt;
+    held_ -= length;
+    return std::nullopt;
   }
   std::size_t Position() const { return at_; }
   int HeldBits() const { return held_; }
 
  private:
-  CheckResult Fill() {
-    if (at_ >= file_.size()) return TextureError::Truncated;
-    const std::uint32_t byte = Byte(file_, at_);
-    if (byte == 0xFF) {
-      std::size_t next = at_ + 1;
-      while (next < file_.size() && Byte(file_, next) == 0xFF) ++next;  // fill bytes
-      if (next >= file_.size()) return TextureError::Truncated;
-      if (Byte(file_, next) != 0) return TextureError::Corrupt;  // a marker where data was needed
-      at_ = next + 1;
-    } else {
-      ++at_;
+  // Loads whole bytes while there is room, up to a marker or the end of the file.
+  void Fill() {
+    while (held_ <= 56 && !stop_) {
+      if (at_ >= file_.size()) {
+        stop_ = TextureError::Truncated;
+        break;
+      }
+      const std::uint32_t byte = Byte(file_, at_);
+      if (byte == 0xFF) {
+        std::size_t next = at_ + 1;
+        while (next < file_.size() && Byte(file_, next) == 0xFF) ++next;  // fill bytes
+        if (next >= file_.size()) {
+          stop_ = TextureError::Truncated;
+          break;
+        }
+        if (Byte(file_, next) != 0) {
+          stop_ = TextureError::Corrupt;  // a marker; data needed past it is missing
+          break;
+        }
+        at_ = next + 1;
+      } else {
+        ++at_;
+      }
+      buffer_ = buffer_ << 8 | byte;
+      held_ += 8;
     }
-    buffer_ = buffer_ << 8 | byte;
-    held_ += 8;
-    return std::nullopt;
   }
 
   Bytes file_;
   std::size_t at_;
   std::uint64_t buffer_ = 0;
   int held_ = 0;
+  std::optional<TextureError> stop_;
 };
 
 // Finds the restart marker that ends an interval and the data after it. stb_image looks at most 24 bits
@@ -933,10 +971,10 @@ enum class StbFormat { Bmp, Png, Jpeg, Tga };
 
 // Windows programs write 32-bit BMPs (and TGAs) whose alpha bytes are all zero although the picture
 // is meant to be opaque; a texture that is transparent everywhere is never what such a file means.
-void OpaqueIfAlphaAllZero(std::vector<unsigned char>& rgba) {
-  for (std::size_t i = 3; i < rgba.size(); i += 4)
-    if (rgba[i] != 0) return;
-  for (std::size_t i = 3; i < rgba.size(); i += 4) rgba[i] = 255;
+bool AlphaAllZero(const unsigned char* rgba, std::size_t pixels) {
+  for (std::size_t i = 0; i < pixels; ++i)
+    if (rgba[i * 4 + 3] != 0) return false;
+  return true;
 }
 
 TextureError StbError() {
@@ -981,17 +1019,14 @@ TextureResult DecodeWithStb(Bytes bytes, StbFormat format) {
   const std::size_t padded = (static_cast<std::size_t>(width) + 64) * (static_cast<std::size_t>(height) + 64);
   const StbLimitScope limit(std::max(padded * 8, bytes.size() * 2) + (std::size_t{1} << 20));
   int w = 0, h = 0;
-  stbi_uc* pixels = stbi_load_from_memory(data, length, &w, &h, &channels, 4);
-  if (pixels == nullptr) return StbError();
-  if (w != width || h != height) {
-    stbi_image_free(pixels);
-    return TextureError::Corrupt;
-  }
-  const std::size_t count = static_cast<std::size_t>(w) * static_cast<std::size_t>(h) * 4;
-  std::vector<unsigned char> rgba(pixels, pixels + count);
-  stbi_image_free(pixels);
-  if (format == StbFormat::Bmp || format == StbFormat::Tga) OpaqueIfAlphaAllZero(rgba);
-  return FromRgba(rgba.data(), w, h);
+  const std::unique_ptr<stbi_uc, void (*)(void*)> rgba(stbi_load_from_memory(data, length, &w, &h, &channels, 4),
+                                                       stbi_image_free);
+  if (!rgba) return StbError();
+  if (w != width || h != height) return TextureError::Corrupt;
+  Image image = FromRgba(rgba.get(), w, h);
+  if ((format == StbFormat::Bmp || format == StbFormat::Tga) && AlphaAllZero(rgba.get(), image.Pixels.size()))
+    for (std::uint32_t& pixel : image.Pixels) pixel |= 0xFF000000;
+  return image;
 }
 
 bool StartsWith(Bytes bytes, Bytes prefix) { return bytes.substr(0, prefix.size()) == prefix; }
