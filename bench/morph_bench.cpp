@@ -2,7 +2,6 @@
 // 65,535 corners): the key-shape blend, the normal recomputation, and both together, with the time
 // per face corner and the memory traffic that implies.
 // Usage: morph_bench [frames]
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -14,50 +13,15 @@
 #include "mesh/morph.h"
 #include "platform/gfx/reference/reference_device.h"
 #include "platform/os/file.h"
+#include "bench/bench_support.h"
 #include "platform/xfile/xfile_writer.h"
-
-namespace {
-
-// A closed grid of 21,845 triangles over 11,000-odd vertices, wrapped on a sphere.
-xfile::XMesh LargestModel() {
-  xfile::XMesh m;
-  const int slices = 127, stacks = 86;  // 2 x 127 x 86 = 21,844 faces
-  for (int j = 0; j <= stacks; ++j)
-    for (int i = 0; i <= slices; ++i) {
-      const float phi = 3.14159265f * static_cast<float>(j) / stacks, theta = 6.2831853f * static_cast<float>(i) / slices;
-      const float n[3] = {std::sin(phi) * std::cos(theta), std::cos(phi), std::sin(phi) * std::sin(theta)};
-      m.Vertices.push_back({{n[0], n[1], n[2]}, {n[0], n[1], n[2]}, static_cast<float>(i) / slices, static_cast<float>(j) / stacks});
-    }
-  const std::uint32_t row = slices + 1;
-  for (int j = 0; j < stacks; ++j)
-    for (int i = 0; i < slices; ++i) {
-      const std::uint32_t a = static_cast<std::uint32_t>(j) * row + static_cast<std::uint32_t>(i), b = a + 1, c = a + row, d = c + 1;
-      m.Indices.insert(m.Indices.end(), {a, b, c, b, d, c});
-      m.FaceMaterials.insert(m.FaceMaterials.end(), {0u, 0u});
-    }
-  m.Indices.insert(m.Indices.end(), {0, 1, row + 1});  // the 21,845th face
-  m.FaceMaterials.push_back(0);
-  m.Materials.push_back({});
-  m.HasNormals = m.HasTextureCoords = true;
-  return m;
-}
-
-template <class F>
-double SecondsPerFrame(int frames, F&& f) {
-  f();
-  const auto start = std::chrono::steady_clock::now();
-  for (int i = 0; i < frames; ++i) f();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / frames;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   const int frames = argc > 1 ? std::max(1, std::atoi(argv[1])) : 500;
   const std::string dir = (std::filesystem::temp_directory_path() / "korvel-morph-bench").string();
   std::filesystem::create_directories(dir);
   const std::string path = dir + "/model.x";
-  os::WriteWholeFile(path, xfile::WriteTextXFile(LargestModel()));
+  os::WriteWholeFile(path, xfile::WriteTextXFile(bench::LargestModel()));
 
   gfx::PresentParameters p;
   p.BackBufferWidth = p.BackBufferHeight = 4;
@@ -93,9 +57,9 @@ int main(int argc, char** argv) {
   MorphInputs in{motions, keys, 1.0f / 60.0f, 1.0f, 0, multi_pass, random};
   model.StartMotion(in);
 
-  const double morph = SecondsPerFrame(frames, [&] { model.Morph(in); });
-  const double normals = SecondsPerFrame(frames, [&] { model.Mesh->ComputeNormals(model.Adjacency); });
-  const double both = SecondsPerFrame(frames, [&] {
+  const double morph = bench::SecondsPerCall(frames, [&] { model.Morph(in); });
+  const double normals = bench::SecondsPerCall(frames, [&] { model.Mesh->ComputeNormals(model.Adjacency); });
+  const double both = bench::SecondsPerCall(frames, [&] {
     model.Morph(in);
     model.Mesh->ComputeNormals(model.Adjacency);
   });

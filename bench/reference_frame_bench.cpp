@@ -7,7 +7,6 @@
 //   vertex stage only  transform and lighting of every vertex, nothing drawn
 // Each is measured on one thread and with the device's second rasterising thread.
 // Usage: reference_frame_bench [frames]
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +14,7 @@
 #include <memory>
 #include <vector>
 
+#include "bench/bench_support.h"
 #include "platform/gfx/reference/reference_device.h"
 #include "platform/gfx/reference/vertex_stage.h"
 #include "platform/gfx/vertex_format.h"
@@ -118,13 +118,6 @@ void DrawFrame(gfx::Device& d, const Scene& s, float clear_depth) {
   d.EndScene();
 }
 
-template <class F>
-double SecondsPerFrame(int frames, F&& frame) {
-  frame();  // warm the caches
-  const auto start = std::chrono::steady_clock::now();
-  for (int i = 0; i < frames; ++i) frame();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / frames;
-}
 
 }  // namespace
 
@@ -170,7 +163,7 @@ int main(int argc, char** argv) {
 
   gfx::reference::VertexBatch batch;
   const gfx::DeviceState& state = device->State();
-  const double vertex = SecondsPerFrame(frames, [&] {
+  const double vertex = bench::SecondsPerCall(frames, [&] {
     d.SetStreamSource(0, s.background.vertices, 32);
     d.SetVertexShader(gfx::kFvfMesh);
     gfx::reference::RunVertexStage(state, 0, s.background.vertex_count, batch);
@@ -188,8 +181,8 @@ int main(int argc, char** argv) {
   for (const bool two : {false, true}) {
     device->UseTwoThreads(two);
     if (two && !device->UsesTwoThreads()) break;
-    const double full = SecondsPerFrame(frames, [&] { DrawFrame(d, s, 1.0f); });
-    const double no_pixels = SecondsPerFrame(frames, [&] { DrawFrame(d, s, -1.0f); });
+    const double full = bench::SecondsPerCall(frames, [&] { DrawFrame(d, s, 1.0f); });
+    const double no_pixels = bench::SecondsPerCall(frames, [&] { DrawFrame(d, s, -1.0f); });
     const double setup = std::max(0.0, no_pixels - vertex), pixels = std::max(0.0, full - no_pixels);
     std::printf("%s:\n", two ? "two threads" : "one thread");
     std::printf("  full frame:          %8.3f ms  %8.1f frames/s\n", full * 1e3, 1.0 / full);

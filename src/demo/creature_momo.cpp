@@ -27,12 +27,12 @@ Vec3 Shape(Vec3 d) {
 
 Rgba Skin(float s, float t) {
   const Vec3 d = BodyDirection(s, t);
-  const Rgba peach = Hex(0xFFC4B0), deep = Hex(0xF7A590), cream = Hex(0xFFF0E2), pink = Hex(0xFF9FB4);
+  const Rgba peach = Hex(0xFFC8C6), deep = Hex(0xF6A9B2), cream = Hex(0xFFE8E2), pink = Hex(0xFF8FAE);
   // Deeper on the back and the top, a cream belly in front.
   Rgba c = Mix(peach, deep, SmoothStep(-0.2f, 0.9f, d.z * 0.7f + d.y * 0.3f));
   const float belly = SmoothStep(0.55f, 0.25f, std::sqrt(d.x * d.x * 1.4f + (d.y + 0.45f) * (d.y + 0.45f))) *
                       SmoothStep(0.1f, -0.4f, d.z);
-  c = Mix(c, cream, belly);
+  c = Mix(c, cream, 0.6f * belly);
   // The inner ears: pink on their front halves.
   for (const Vec3& ear : {kLeftEar, kRightEar}) {
     const float inner = Lump(d, ear, 0.12f, 0.09f, 1.4f);
@@ -44,13 +44,13 @@ Rgba Skin(float s, float t) {
 
 void Face(FaceCanvas& f) {
   const Rgba dark = Hex(0x3B2233), glow = Hex(0x9C5C84);
-  PaintBlush(f, -0.5f, 0.14f, 0.13f, 0.08f, Hex(0xFF7F9A, 0.6f));
-  PaintBlush(f, 0.5f, 0.14f, 0.13f, 0.08f, Hex(0xFF7F9A, 0.6f));
-  PaintEye(f, -0.29f, -0.04f, 0.105f, 0.14f, dark, glow);
-  PaintEye(f, 0.29f, -0.04f, 0.105f, 0.14f, dark, glow);
+  PaintBlush(f, -0.52f, 0.0f, 0.14f, 0.085f, Hex(0xFF7F9A, 0.65f));
+  PaintBlush(f, 0.52f, 0.0f, 0.14f, 0.085f, Hex(0xFF7F9A, 0.65f));
+  PaintEye(f, -0.3f, -0.2f, 0.13f, 0.17f, dark, glow);
+  PaintEye(f, 0.3f, -0.2f, 0.13f, 0.17f, dark, glow);
   // A little cat mouth: two arcs side by side.
-  PaintSmile(f, -0.045f, 0.15f, 0.045f, 0.04f, 0.022f, dark);
-  PaintSmile(f, 0.045f, 0.15f, 0.045f, 0.04f, 0.022f, dark);
+  PaintSmile(f, -0.05f, 0.0f, 0.05f, 0.045f, 0.026f, dark);
+  PaintSmile(f, 0.05f, 0.0f, 0.05f, 0.045f, 0.026f, dark);
 }
 
 }  // namespace
@@ -58,15 +58,15 @@ void Face(FaceCanvas& f) {
 CreatureDesign MomoDesign() {
   CreatureDesign d;
   d.Shape = Shape;
-  d.Scale = 1.0f;
-  d.Face = {0.36f, 0.64f, 0.36f, 0.72f};
+  d.Scale = 0.75f;
+  d.Face = {0.36f, 0.64f, 0.3f, 0.7f};
   d.GrabDirections = {kRightEar, kLeftArm, Dir(0.1f, -0.55f, -0.83f)};
   d.CompanionOffset = {1.55f, 0.55f, -0.6f};
   d.Skin = Skin;
   d.PaintFace = Face;
-  d.Specular = 0.35f;
-  d.Power = 18.0f;
-  d.Emissive = Hex(0x281A18);
+  d.Specular = 0.3f;
+  d.Power = 36.0f;
+  d.Emissive = Hex(0x2A1E24);
   return d;
 }
 

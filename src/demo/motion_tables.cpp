@@ -22,11 +22,12 @@ struct MotionRow {
 
 // Key shape numbers are the poses of key_poses.h: 0 rest, 1 breathe, 2 squash, 3 stretch, 4/5 twist
 // left/right, 6/7 lean left/right, 8/9/10 pulled at points 1/2/3, 11 wobble, 12 hop. Every motion
-// starts and ends at rest, so that any motion can follow any other without a jump.
+// starts and ends at rest, so that any motion can follow any other without a jump. The idles last
+// under two seconds: a grab is answered only when the motion playing ends.
 const std::vector<MotionRow>& Rows() {
   static const std::vector<MotionRow> rows = {
-      {"idle", "待機", {0, 1, 0, 1, 0}, 0.45f},
-      {"sway", "ゆらゆら", {0, 6, 0, 7, 0}, 0.4f},
+      {"idle", "待機", {0, 1, 0}, 0.25f},
+      {"sway", "ゆらゆら", {0, 6, 7, 0}, 0.45f},
       {"hop", "ぴょん", {0, 2, 12, 2, 0}, 1.3f},
       {"twist", "ねじれ", {0, 4, 5, 4, 5, 0}, 1.1f},
       {"wobble", "ぷるぷる", {0, 11, 3, 11, 2, 0}, 1.2f},

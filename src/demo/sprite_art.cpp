@@ -100,15 +100,19 @@ gfx::Image ButtonArt(int digit, bool highlighted) {
 gfx::Image GlossArt() {
   constexpr int kSize = 128;
   gfx::Image image(kSize, kSize, 0);
-  // A diagonal band of sheen over soft shimmer.
+  // A diagonal band of sheen over soft shimmer, fading out towards the edges: it is laid over the
+  // whole face region, whose border must not show.
   FillFunction(image, [](float u, float v) {
     const float band = std::exp(-std::pow((u + v - 0.9f) / 0.16f, 2.0f));
     const float shimmer = FractalNoise(u * 8.0f, v * 8.0f, 3, 8, 8, 77u);
-    const float a = Clamp01(0.34f * band + 0.16f * SmoothStep(0.55f, 0.85f, shimmer));
+    const float x = u * 2.0f - 1.0f, y = v * 2.0f - 1.0f;
+    const float fade = SmoothStep(1.0f, 0.6f, std::sqrt(x * x + y * y));
+    const float a = Clamp01(0.34f * band + 0.16f * SmoothStep(0.55f, 0.85f, shimmer)) * fade;
     return WithAlpha(Mix(Hex(0xFFF4FA), Hex(0xFFE3A0), shimmer), a);
   });
-  for (int i = 0; i < 14; ++i) {
-    const float x = Hash01(static_cast<std::uint32_t>(i), 1u, 5u) * kSize, y = Hash01(static_cast<std::uint32_t>(i), 2u, 5u) * kSize;
+  for (int i = 0; i < 10; ++i) {
+    const float x = (0.2f + 0.6f * Hash01(static_cast<std::uint32_t>(i), 1u, 5u)) * kSize;
+    const float y = (0.2f + 0.6f * Hash01(static_cast<std::uint32_t>(i), 2u, 5u)) * kSize;
     const float size = 3.0f + 6.0f * Hash01(static_cast<std::uint32_t>(i), 3u, 5u);
     PaintTwinkle(image, x, y, size, Hex(0xFFFFFF, 0.85f));
   }

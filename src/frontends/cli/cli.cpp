@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "frontends/cli/demo_command.h"
 #include "frontends/cli/mesh_commands.h"
 #include "frontends/cli/render_command.h"
 
@@ -17,7 +18,9 @@ constexpr const char* kUsage =
     "  check [--root DIR] SCENE...\n"
     "         report every problem of the scene folders that would show an error, morph wrongly or draw nothing\n"
     "  info FILE.x\n"
-    "         describe what the mesh loader makes of an X file, as JSON\n";
+    "         describe what the mesh loader makes of an X file, as JSON\n"
+    "  demo DIR\n"
+    "         write the demo scenes and their shared art into DIR\n";
 }
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -32,6 +35,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   if (args[0] == "render") return RenderCommand(args, out, err);
   if (args[0] == "export") return ExportCommand(args, out, err);
   if (args[0] == "info") return InfoCommand(args, out, err);
+  if (args[0] == "demo") return DemoCommand(args, out, err);
   if (args[0] == "check") return CheckCommand(args, out, err);
   err << "korvel: unknown verb '" << args[0] << "'\n";
   return 2;

@@ -5,6 +5,7 @@
 #include "app/key_shape_export.h"
 #include "app/scene_check.h"
 #include "frontends/cli/json_writer.h"
+#include "frontends/cli/root_directory.h"
 #include "mesh/MyXOBJ.h"
 #include "platform/gfx/reference/reference_device.h"
 #include "platform/os/codepage.h"
@@ -49,14 +50,13 @@ int ExportCommand(const std::vector<std::string>& args, std::ostream& out, std::
     err << "korvel export: usage: korvel export [--root DIR] SCENE\n";
     return 2;
   }
-  const std::string start_dir = os::GetCurrentDir();
-  if (!os::SetCurrentDir(root)) {
+  const RootDirectory in_root(root);
+  if (!in_root.Entered()) {
     err << "korvel export: cannot enter " << root << "\n";
     return 2;
   }
   auto device = LoadingDevice();
   const auto lines = ExportKeyShapes(*device, os::GetCurrentDir(), *scene);
-  os::SetCurrentDir(start_dir);
   int code = 0;
   for (const std::string& line : lines) {
     out << line << "\n";
@@ -83,8 +83,8 @@ int CheckCommand(const std::vector<std::string>& args, std::ostream& out, std::o
     err << "korvel check: usage: korvel check [--root DIR] SCENE...\n";
     return 2;
   }
-  const std::string start_dir = os::GetCurrentDir();
-  if (!os::SetCurrentDir(root)) {
+  const RootDirectory in_root(root);
+  if (!in_root.Entered()) {
     err << "korvel check: cannot enter " << root << "\n";
     return 2;
   }
@@ -96,7 +96,6 @@ int CheckCommand(const std::vector<std::string>& args, std::ostream& out, std::o
       code = 1;
     }
   }
-  os::SetCurrentDir(start_dir);
   return code;
 }
 

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "frontends/cli/headless.h"
+#include "frontends/cli/root_directory.h"
 #include "frontends/cli/script.h"
 #include "frontends/cli/state_json.h"
 #include "platform/os/file.h"
@@ -122,7 +123,8 @@ int RenderCommand(const std::vector<std::string>& args, std::ostream& out, std::
       return 2;
     }
   }
-  if (!os::SetCurrentDir(options.Root)) {
+  const RootDirectory in_root(options.Root);
+  if (!in_root.Entered()) {
     err << "korvel render: cannot enter " << options.Root << "\n";
     return 2;
   }
@@ -135,7 +137,6 @@ int RenderCommand(const std::vector<std::string>& args, std::ostream& out, std::
   for (const ScriptCommand& command : script.Commands)
     if (!RunCommand(session, command, start_dir, err)) code = 1;
   if (!options.Out.empty() && !WriteShot(session, FromStartDir(start_dir, options.Out), err)) code = 1;
-  os::SetCurrentDir(start_dir);
   return code;
 }
 

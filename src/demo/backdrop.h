@@ -1,0 +1,47 @@
+#pragma once
+// The scenes' backgrounds (bg.x and its textures): an enclosure seen from inside (a sky dome or a
+// room), the ground, and a low stage the creature stands on. The stage's top is at y = 0.
+#include <string>
+#include <vector>
+
+#include "demo/mesh_builder.h"
+#include "demo/paint.h"
+#include "platform/gfx/image.h"
+#include "platform/xfile/xfile.h"
+
+namespace demo {
+
+struct TextureFile {
+  std::string File;  // name within the scene folder: "sky.dds"
+  gfx::Image Image;
+};
+
+struct Backdrop {
+  xfile::XMesh Mesh;
+  std::vector<TextureFile> Textures;
+};
+
+// folder is the scene folder's name ("dir10"): materials name their textures "dir10\sky.dds", as
+// the viewer resolves them from the demo's root.
+Backdrop MeadowBackdrop(const std::string& folder);  // a spring sky over grass, a pastel stage
+Backdrop PlayroomBackdrop(const std::string& folder);  // a cosy room, wooden floor, a round rug
+Backdrop StarryBackdrop(const std::string& folder);  // a night sky, a glowing grid, a light ring
+Backdrop DuskBackdrop(const std::string& folder);   // a sunset over sand, a stone slab
+
+// Pieces the backgrounds share.
+
+// A material lit mostly by itself: the texture shows about as painted whatever the light does.
+// `lit` (0..1) is how much of the scene's light still shades it.
+xfile::XMaterial BackdropMaterial(const std::string& texture, float lit, Rgba tint = {1, 1, 1, 1});
+
+// A dome of the given radius around the origin seen from inside, from the zenith down to 10 degrees
+// below the horizon (y = 0). Texture u goes repeats times around, v from the zenith (0) to the
+// dome's lower edge (1); the horizon is at v = kDomeHorizonV.
+inline constexpr float kDomeHorizonV = 0.9f;
+void AddSkyDome(MeshBuilder& builder, std::uint32_t material, float radius, float repeats);
+
+// A round stage with its top at y = 0: the top disc textured as a whole (u, v from -radius to radius
+// across it), and its rim down to y = -height.
+void AddStage(MeshBuilder& builder, std::uint32_t top, std::uint32_t rim, float radius, float height);
+
+}  // namespace demo

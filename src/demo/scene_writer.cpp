@@ -1,0 +1,81 @@
+#include "demo/scene_writer.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/key_shape_export.h"
+#include "demo/key_poses.h"
+#include "demo/motion_tables.h"
+#include "demo/output_files.h"
+#include "environment/scene_environment.h"
+#include "platform/ui/convert.h"
+#include "platform/xfile/xfile_writer.h"
+
+namespace demo {
+
+namespace {
+
+constexpr float kHalfFovY = 0.2618f;  // 15 degrees: the viewer's vertical field of view is 30
+constexpr float kAspect = 640.0f / 480.0f;
+
+std::string Number(float v) { return ui::FloatToStr(std::round(static_cast<double>(v) * 1000.0) / 1000.0); }
+
+// The camera distance at which the creature fills about three quarters of the picture's height (or
+// width, when it is wide).
+float FramingDistance(const PoseFrame& f) {
+  const float half_height = (f.Top - f.Bottom) * 0.5f, half_width = f.Radius;
+  const float tan_y = std::tan(kHalfFovY), tan_x = tan_y * kAspect;
+  const float fit = std::max(half_height / (0.64f * tan_y), half_width / (0.6f * tan_x));
+  return std::clamp(fit + 0.5f * f.Radius, 3.0f, 7.5f);
+}
+
+std::string EnvironmentText(const CreatureModel& model, const SceneSpec& spec) {
+  const PoseFrame& f = model.Frame;
+  const Vec3 points[4] = {model.Companion, f.Grab[0], f.Grab[1], f.Grab[2]};
+  std::string text = std::string("[") + kEnvironmentSection + "]\r\n";
+  for (int i = 0; i < 4; ++i) {
+    const std::string key = "CP" + std::to_string(i);
+    text += key + "X=" + Number(points[i].x) + "\r\n";
+    text += key + "Y=" + Number(points[i].y) + "\r\n";
+    text += key + "Z=" + Number(points[i].z) + "\r\n";
+  }
+  text += "LX=" + Number(f.Centre.x) + "\r\nLY=" + Number(f.Centre.y) + "\r\nLZ=" + Number(f.Centre.z) + "\r\n";
+  text += "Pitch=" + Number(spec.Pitch) + "\r\nYaw=" + Number(spec.Yaw) + "\r\nDist=" + Number(FramingDistance(f)) + "\r\n";
+  return text;
+}
+
+}  // namespace
+
+bool WriteScene(const std::string& root, const SceneSpec& spec, gfx::Device& device, std::string* error) {
+  const std::string folder = "dir" + std::to_string(spec.Id);
+  const std::string dir = root + "/" + folder + "/";
+  const CreatureModel model = BuildCreature(spec.Creature, folder + "\\skin.dds", folder + "\\face.bmp");
+  if (!WriteTextureFile(dir + "skin.dds", PaintSkinTexture(spec.Creature), error) ||
+      !WriteTextureFile(dir + "face.bmp", PaintFaceTexture(spec.Creature), error) ||
+      !WriteOutputFile(dir + "model.x", xfile::WriteTextXFile(model.Posed(Pose::Rest)), error))
+    return false;
+  for (int i = 0; i < kPoseCount; ++i)
+    if (!WriteOutputFile(dir + std::to_string(i) + ".x", xfile::WriteTextXFile(model.Posed(static_cast<Pose>(i))), error))
+      return false;
+
+  const Backdrop backdrop = spec.MakeBackdrop(folder);
+  if (!WriteOutputFile(dir + "bg.x", xfile::WriteTextXFile(backdrop.Mesh), error)) return false;
+  for (const TextureFile& texture : backdrop.Textures)
+    if (!WriteTextureFile(dir + texture.File, texture.Image, error)) return false;
+
+  if (!WriteOutputFile(dir + "env.ini", EnvironmentText(model, spec), error) ||
+      !WriteOutputFile(dir + "motion.txt", MotionFileText(DemoMotions(spec.JapaneseLabels, spec.Tempo), spec.JapaneseLabels), error) ||
+      !WriteOutputFile(dir + "marray.txt", SelectFileText(DemoSelectTable()), error))
+    return false;
+
+  const std::vector<std::string> lines = ExportKeyShapes(device, root, spec.Id);
+  const bool all = lines.size() == static_cast<size_t>(kPoseCount) &&
+                   std::all_of(lines.begin(), lines.end(), [](const std::string& l) { return l.find('[') != std::string::npos; });
+  if (!all) {
+    if (error) *error = folder + ": the key shapes could not all be exported" + (lines.empty() ? "" : " (" + lines.back() + ")");
+    return false;
+  }
+  return true;
+}
+
+}  // namespace demo
