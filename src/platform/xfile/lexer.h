@@ -151,16 +151,18 @@ class TextLexer {
     const std::string_view word = NumberWord("an integer");
     const char* first = word.data();
     const char* last = first + word.size();
-    if (*first == '+') ++first;
+    const bool negative = *first == '-';
+    if (*first == '+' || negative) ++first;
+    // Faces are mostly integers: plain digits are read here, faster than the library's general path.
     std::int64_t value = 0;
-    const auto [ptr, ec] = std::from_chars(first, last, value);
-    if (ptr == last && ec == std::errc::result_out_of_range) {
-      return *first == '-' ? std::numeric_limits<std::int64_t>::min() : std::numeric_limits<std::int64_t>::max();
-    }
-    if (ec != std::errc() || ptr != last) {
+    const char* p = first;
+    constexpr std::int64_t kSaturated = std::int64_t{1} << 40;  // far past any count the callers accept
+    for (; p < last && *p >= '0' && *p <= '9'; ++p)
+      if (value < kSaturated) value = value * 10 + (*p - '0');
+    if (p == first || p != last) {
       Fail(XError::Syntax, Where() + ": expected an integer, found '" + std::string(word.substr(0, 40)) + "'");
     }
-    return value;
+    return negative ? -value : value;
   }
 
   // Skips the rest of an object whose '{' has been read, nested objects included. depth is the
