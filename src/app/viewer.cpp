@@ -3,11 +3,16 @@
 #include <exception>
 
 #include "app/Unit1.h"
+#include "environment/Unit2.h"
 #include "platform/ui/errors.h"
 
 Viewer::Viewer(Platform platform) : platform_(std::move(platform)) {}
 
-Viewer::~Viewer() = default;
+Viewer::~Viewer() {
+  // The editor goes first: it refers to the main window's viewer, not the other way round.
+  Form2.reset();
+  Form1.reset();
+}
 
 MorphInputs Viewer::MorphContext() {
   return MorphInputs{Environment, State.MotionObjects, State.FrameTime, State.MorphSpeed, State.GrabbedPoint,
@@ -18,6 +23,7 @@ void Viewer::Start() {
   Application.Title = "Korvel View 1.0";
   Form1 = std::make_unique<TForm1>(*this);
   Dispatch([this] { Form1->FormCreate(Form1.get()); });
+  Form2 = std::make_unique<TForm2>(*this);
   Dispatch([this] { Form1->Show(); });
 }
 

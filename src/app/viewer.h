@@ -12,6 +12,7 @@
 #include "platform/ui/application.h"
 
 class TForm1;
+class TForm2;
 
 // What differs between the desktop, the headless driver and tests.
 struct Platform {
@@ -51,6 +52,7 @@ class Viewer {
   SceneEnvironment Environment;
   MotionRandom Random;  // the motion draw generator of this process
   std::unique_ptr<TForm1> Form1;
+  std::unique_ptr<TForm2> Form2;  // made after Form1, hidden
 
  private:
   Platform platform_;

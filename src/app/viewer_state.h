@@ -64,6 +64,9 @@ struct ViewerState {
   gfx::Light Light;
   gfx::Vec3 LightVector;
   int MouseX = 0, MouseY = 0;
+  // Set when a scene load failed reading the motion files: the tables are then half new, half old,
+  // and the old key shapes must not be morphed through them. Cleared by the next successful load.
+  bool MorphHalted = false;
   // The last view that was not degenerate, kept for frames whose camera gives none.
   gfx::Matrix LastValidView = gfx::Matrix::Identity();
 

@@ -38,11 +38,16 @@ void AddSkyDome(MeshBuilder& builder, std::uint32_t material, float radius, floa
   AddBody(builder, dome);
 }
 
-void AddStage(MeshBuilder& builder, std::uint32_t top, std::uint32_t rim, float radius, float height) {
-  AddDisc(builder, top, 0.0f, radius, 12, 64, [radius](float x, float z) {
+void AddPedestal(MeshBuilder& builder, std::uint32_t top, std::uint32_t side, std::uint32_t foot, float radius,
+                 float depth, float repeats) {
+  AddDisc(builder, top, 0.0f, radius, 4, 64, [radius](float x, float z) {
     return std::pair{0.5f + 0.5f * x / radius * 0.998f, 0.5f - 0.5f * z / radius * 0.998f};
   });
-  AddCylinderWall(builder, rim, radius, -height, 0.0f, 64, 8.0f);
+  AddCylinderWall(builder, side, radius, -depth, 0.0f, 64, repeats);
+  // The foot: a short, wider drum; its top disc is hidden inside the column except for its rim.
+  const float foot_height = std::min(0.12f, depth * 0.3f), foot_radius = radius * 1.1f;
+  AddDisc(builder, foot, foot_height - depth, foot_radius, 2, 64, [](float, float) { return std::pair{0.5f, 0.5f}; });
+  AddCylinderWall(builder, foot, foot_radius, -depth, foot_height - depth, 64, 1.0f);
 }
 
 }  // namespace demo

@@ -1,6 +1,7 @@
 #pragma once
 // The scenes' backgrounds (bg.x and its textures): an enclosure seen from inside (a sky dome or a
-// room), the ground, and a low stage the creature stands on. The stage's top is at y = 0.
+// room), the ground, and a pedestal the creature stands on, its top at y = 0. The pedestal is tall
+// enough that the camera stays above the ground when the demo mode tilts it below the creature.
 #include <string>
 #include <vector>
 
@@ -22,11 +23,11 @@ struct Backdrop {
 };
 
 // folder is the scene folder's name ("dir10"): materials name their textures "dir10\sky.dds", as
-// the viewer resolves them from the demo's root.
-Backdrop MeadowBackdrop(const std::string& folder);  // a spring sky over grass, a pastel stage
-Backdrop PlayroomBackdrop(const std::string& folder);  // a cosy room, wooden floor, a round rug
-Backdrop StarryBackdrop(const std::string& folder);  // a night sky, a glowing grid, a light ring
-Backdrop DuskBackdrop(const std::string& folder);   // a sunset over sand, a stone slab
+// the viewer resolves them from the demo's root. The ground lies `depth` below the pedestal's top.
+Backdrop MeadowBackdrop(const std::string& folder, float depth);    // spring sky, lawn, a cake stand
+Backdrop PlayroomBackdrop(const std::string& folder, float depth);  // a cosy room, a round table
+Backdrop StarryBackdrop(const std::string& folder, float depth);    // night sky, a neon-ringed pillar
+Backdrop DuskBackdrop(const std::string& folder, float depth);      // sunset over sand, a stone pillar
 
 // Pieces the backgrounds share.
 
@@ -40,8 +41,10 @@ xfile::XMaterial BackdropMaterial(const std::string& texture, float lit, Rgba ti
 inline constexpr float kDomeHorizonV = 0.9f;
 void AddSkyDome(MeshBuilder& builder, std::uint32_t material, float radius, float repeats);
 
-// A round stage with its top at y = 0: the top disc textured as a whole (u, v from -radius to radius
-// across it), and its rim down to y = -height.
-void AddStage(MeshBuilder& builder, std::uint32_t top, std::uint32_t rim, float radius, float height);
+// A round pedestal with its top at y = 0 and its foot on the ground at y = -depth: the top disc
+// textured as a whole (u, v from -radius to radius across it), the side wall with u going `repeats`
+// times around and v from the top (0) to the ground (1), and a wider foot ring at the bottom.
+void AddPedestal(MeshBuilder& builder, std::uint32_t top, std::uint32_t side, std::uint32_t foot, float radius,
+                 float depth, float repeats);
 
 }  // namespace demo

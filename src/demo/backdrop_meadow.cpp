@@ -1,5 +1,5 @@
 // The first scene's background: a spring sky with clouds and far hills over a flowery lawn, and a
-// pastel stage.
+// pastel cake stand.
 #include <cmath>
 
 #include "demo/backdrop.h"
@@ -70,17 +70,28 @@ gfx::Image StageTop() {
   return image;
 }
 
+// The stand's side: pink, with white icing scallops hanging from the top edge (v = 0).
+Rgba StandSide(float u, float v) {
+  const float scallop = 0.16f + 0.06f * std::fabs(std::sin(u * kPi * 4.0f));
+  Rgba c = Mix(Hex(0xF9B4C6), Hex(0xE68FA8), SmoothStep(0.2f, 1.0f, v));
+  c = Mix(c, Hex(0xFFF8F2), SmoothStep(scallop + 0.01f, scallop - 0.01f, v));
+  // A ribbon of dots lower down.
+  const float dx = std::fmod(u * 16.0f, 1.0f) - 0.5f, dy = (v - 0.45f) * 10.0f;
+  return Mix(c, Hex(0xFFF8F2), SmoothStep(0.22f, 0.16f, std::sqrt(dx * dx + dy * dy)));
+}
+
 }  // namespace
 
-Backdrop MeadowBackdrop(const std::string& folder) {
+Backdrop MeadowBackdrop(const std::string& folder, float depth) {
   MeshBuilder b;
   const std::uint32_t sky = b.AddMaterial(BackdropMaterial(folder + "\\sky.dds", 0.0f));
   const std::uint32_t grass = b.AddMaterial(BackdropMaterial(folder + "\\grass.dds", 0.5f));
   const std::uint32_t stage = b.AddMaterial(BackdropMaterial(folder + "\\stage.dds", 0.35f));
-  const std::uint32_t rim = b.AddMaterial(BackdropMaterial("", 0.6f, Hex(0xF7A8BC)));
+  const std::uint32_t side = b.AddMaterial(BackdropMaterial(folder + "\\stand.dds", 0.6f));
+  const std::uint32_t foot = b.AddMaterial(BackdropMaterial("", 0.6f, Hex(0xFFF3EA)));
   AddSkyDome(b, sky, 22.0f, kSkyRepeats);
-  AddDisc(b, grass, -0.14f, 23.0f, 16, 64, [](float x, float z) { return std::pair{x * 0.5f, z * 0.5f}; });
-  AddStage(b, stage, rim, 1.5f, 0.14f);
+  AddDisc(b, grass, -depth, 23.0f, 8, 64, [](float x, float z) { return std::pair{x * 0.5f, z * 0.5f}; });
+  AddPedestal(b, stage, side, foot, 1.5f, depth, 8.0f);
 
   Backdrop out;
   out.Mesh = b.Build();
@@ -89,6 +100,9 @@ Backdrop MeadowBackdrop(const std::string& folder) {
   out.Textures.push_back({"sky.dds", std::move(sky_image)});
   out.Textures.push_back({"grass.dds", GrassTile()});
   out.Textures.push_back({"stage.dds", StageTop()});
+  gfx::Image side_image(128, 128);
+  FillFunction(side_image, StandSide);
+  out.Textures.push_back({"stand.dds", std::move(side_image)});
   return out;
 }
 

@@ -1,5 +1,5 @@
 // The second scene's background: a cosy room with striped wallpaper above wooden panelling, a plank
-// floor and a round rug.
+// floor, and a round table with a tablecloth.
 #include <cmath>
 
 #include "demo/backdrop.h"
@@ -10,7 +10,7 @@ namespace demo {
 
 namespace {
 
-constexpr float kHalf = 7.0f, kHeight = 6.0f, kRugHeight = 0.03f;
+constexpr float kHalf = 8.0f, kHeight = 6.0f;
 
 // The wall texture covers 2 units across and the full height; the panelling is its lower fifth.
 Rgba Wall(float u, float v) {
@@ -48,17 +48,28 @@ gfx::Image Rug() {
   FillFunction(image, [](float u, float v) {
     const float x = u * 2.0f - 1.0f, y = v * 2.0f - 1.0f;
     const float r = std::sqrt(x * x + y * y);
-    const Rgba rings[5] = {Hex(0xF6D6E3), Hex(0xA8D8E8), Hex(0xFFE6A6), Hex(0xC9B6E4), Hex(0xF6B5C8)};
+    const Rgba rings[5] = {Hex(0xF6D6E3), Hex(0xF6D6E3), Hex(0xFFE6A6), Hex(0xC9B6E4), Hex(0xA8D8E8)};
     const float band = r * 5.0f;
     const int i = std::min(static_cast<int>(band), 4);
     Rgba c = rings[i];
-    c = Shade(c, 1.0f - 0.12f * SmoothStep(0.06f, 0.0f, std::fabs(band - std::round(band))));
+    if (band > 1.5f) c = Shade(c, 1.0f - 0.12f * SmoothStep(0.06f, 0.0f, std::fabs(band - std::round(band))));
     // A woven texture and a fringe at the edge.
     c = Shade(c, 0.94f + 0.08f * ValueNoise(u * 160.0f, v * 160.0f, 0, 0, 54u));
     c = Mix(c, Hex(0xFFF8EE), SmoothStep(0.955f, 0.975f, r));
-    return Shade(c, 1.0f - 0.35f * std::exp(-r * r / (2.0f * 0.22f * 0.22f)));
+    return Shade(c, 1.0f - 0.45f * std::exp(-r * r / (2.0f * 0.27f * 0.27f)));
   });
   return image;
+}
+
+// The table's side: the tablecloth's lace hem over a turned wooden leg.
+Rgba TableSide(float u, float v) {
+  const float hem = 0.2f + 0.04f * std::fabs(std::sin(u * kPi * 6.0f));
+  const float grain = FractalNoise(u * 8.0f, v * 2.0f, 3, 8, 0, 55u);
+  Rgba c = Mix(Hex(0xA8683F), Hex(0xC4875A), grain);
+  c = Shade(c, 0.9f + 0.15f * std::sin(v * kPi * 5.0f));
+  c = Mix(c, Hex(0xFFF6EE), SmoothStep(hem + 0.01f, hem - 0.01f, v));
+  const float dx = std::fmod(u * 12.0f, 1.0f) - 0.5f, dy = (v - 0.1f) * 12.0f;
+  return Mix(c, Hex(0xF6C6D6), 0.8f * SmoothStep(0.25f, 0.18f, std::sqrt(dx * dx + dy * dy)));
 }
 
 gfx::Image Paint(int width, int height, Rgba (*f)(float, float)) {
@@ -69,28 +80,30 @@ gfx::Image Paint(int width, int height, Rgba (*f)(float, float)) {
 
 }  // namespace
 
-Backdrop PlayroomBackdrop(const std::string& folder) {
+Backdrop PlayroomBackdrop(const std::string& folder, float depth) {
   MeshBuilder b;
   const std::uint32_t wall = b.AddMaterial(BackdropMaterial(folder + "\\wall.dds", 0.25f));
   const std::uint32_t floor = b.AddMaterial(BackdropMaterial(folder + "\\floor.dds", 0.45f));
   const std::uint32_t ceiling = b.AddMaterial(BackdropMaterial("", 0.2f, Hex(0xFBF4EA)));
   const std::uint32_t rug = b.AddMaterial(BackdropMaterial(folder + "\\rug.dds", 0.35f));
-  const std::uint32_t rug_edge = b.AddMaterial(BackdropMaterial("", 0.5f, Hex(0xF6B5C8)));
+  const std::uint32_t side = b.AddMaterial(BackdropMaterial(folder + "\\table.dds", 0.6f));
+  const std::uint32_t foot = b.AddMaterial(BackdropMaterial("", 0.6f, Hex(0x9A5E38)));
   RoomSpec room;
   room.X0 = room.Z0 = -kHalf;
   room.X1 = room.Z1 = kHalf;
-  room.Y0 = -kRugHeight;
-  room.Y1 = kHeight;
+  room.Y0 = -depth;
+  room.Y1 = kHeight - depth;
   room.Floor = floor, room.Ceiling = ceiling, room.Walls = wall;
   room.FloorTile = 2.0f, room.CeilingTile = 4.0f, room.WallTile = 2.0f;
   AddRoom(b, room);
-  AddStage(b, rug, rug_edge, 1.5f, kRugHeight);
+  AddPedestal(b, rug, side, foot, 1.5f, depth, 6.0f);
 
   Backdrop out;
   out.Mesh = b.Build();
   out.Textures.push_back({"wall.dds", Paint(256, 512, Wall)});
   out.Textures.push_back({"floor.dds", Paint(256, 256, Planks)});
   out.Textures.push_back({"rug.dds", Rug()});
+  out.Textures.push_back({"table.dds", Paint(128, 128, TableSide)});
   return out;
 }
 

@@ -1,5 +1,5 @@
 // The third scene's background: a starry night with a faint nebula, dark ground with glowing
-// pebbles, and a stage lit by neon rings.
+// pebbles, and a pillar lit by neon rings.
 #include <cmath>
 
 #include "demo/backdrop.h"
@@ -27,16 +27,14 @@ gfx::Image Sky() {
     const float ridge = kDomeHorizonV - 0.01f - 0.025f * FractalNoise(u * 6.0f, 0.5f, 3, 6, 0, 73u);
     return Mix(c, Hex(0x0B0A1E), SmoothStep(ridge - 0.002f, ridge + 0.002f, v));
   });
-  // Stars: soft dots of a few sizes, the brightest with rays.
+  // Stars: soft dots of a few sizes.
   for (std::uint32_t i = 0; i < 260; ++i) {
     const float x = Hash01(i, 1u, 74u) * kSkySize, y = Hash01(i, 2u, 74u) * kSkySize * 0.84f;
     const float bright = Hash01(i, 3u, 74u);
     const Rgba c = Mix(Hex(0xFFFFFF), Hex(0xFFE9B0), Hash01(i, 4u, 74u));
-    if (bright > 0.94f) {
-      PaintTwinkle(image, x, y, 7.0f, c);
-    } else {
-      FillEllipse(image, x, y, 0.7f + 1.1f * bright, 0.7f + 1.1f * bright, WithAlpha(c, 0.5f + 0.5f * bright));
-    }
+    // A soft glow around the brighter ones; the sky is seen magnified, so no thin rays.
+    if (bright > 0.85f) FillEllipse(image, x, y, 3.5f, 3.5f, WithAlpha(c, 0.18f));
+    FillEllipse(image, x, y, 0.6f + 0.9f * bright, 0.6f + 0.9f * bright, WithAlpha(c, 0.45f + 0.55f * bright));
   }
   return image;
 }
@@ -47,10 +45,10 @@ Rgba Ground(float u, float v) {
   // Glowing pebbles: soft cyan and violet spots on a few cells.
   const float gx = u * 6.0f, gy = v * 6.0f;
   const auto cx = static_cast<std::uint32_t>(std::floor(gx)), cy = static_cast<std::uint32_t>(std::floor(gy));
-  if (Hash01(cx, cy, 76u) < 0.3f) {
+  if (Hash01(cx, cy, 76u) < 0.2f) {
     const float px = std::floor(gx) + 0.2f + 0.6f * Hash01(cx, cy, 77u), py = std::floor(gy) + 0.2f + 0.6f * Hash01(cx, cy, 78u);
     const float d2 = (gx - px) * (gx - px) + (gy - py) * (gy - py);
-    c = Mix(c, Hash01(cx, cy, 79u) < 0.5f ? Hex(0x6FE6FF) : Hex(0xC48CFF), 0.8f * std::exp(-d2 / 0.004f));
+    c = Mix(c, Hash01(cx, cy, 79u) < 0.5f ? Hex(0x6FE6FF) : Hex(0xC48CFF), 0.6f * std::exp(-d2 / 0.003f));
   }
   return c;
 }
@@ -75,17 +73,27 @@ gfx::Image StageTop() {
   return image;
 }
 
+// The pillar's side: dark panels between glowing bands at the top and the bottom.
+Rgba PillarSide(float u, float v) {
+  Rgba c = Mix(Hex(0x242A66), Hex(0x12153A), v);
+  const float seam = std::fabs(std::fmod(u * 8.0f, 1.0f) - 0.5f);
+  c = Mix(c, Hex(0x3A4290), SmoothStep(0.47f, 0.5f, seam));
+  c = Mix(c, Hex(0x6FE6FF), SmoothStep(0.06f, 0.03f, v) + 0.5f * std::exp(-(v - 0.08f) * (v - 0.08f) / 0.002f));
+  return Mix(c, Hex(0xD88CFF), SmoothStep(0.9f, 0.95f, v));
+}
+
 }  // namespace
 
-Backdrop StarryBackdrop(const std::string& folder) {
+Backdrop StarryBackdrop(const std::string& folder, float depth) {
   MeshBuilder b;
   const std::uint32_t sky = b.AddMaterial(BackdropMaterial(folder + "\\sky.dds", 0.0f));
   const std::uint32_t ground = b.AddMaterial(BackdropMaterial(folder + "\\ground.dds", 0.5f));
   const std::uint32_t stage = b.AddMaterial(BackdropMaterial(folder + "\\stage.dds", 0.2f));
-  const std::uint32_t rim = b.AddMaterial(BackdropMaterial("", 0.1f, Hex(0x6FE6FF)));
+  const std::uint32_t side = b.AddMaterial(BackdropMaterial(folder + "\\pillar.dds", 0.4f));
+  const std::uint32_t foot = b.AddMaterial(BackdropMaterial("", 0.1f, Hex(0x6FE6FF)));
   AddSkyDome(b, sky, 22.0f, kSkyRepeats);
-  AddDisc(b, ground, -0.12f, 23.0f, 12, 64, [](float x, float z) { return std::pair{x * 0.25f, z * 0.25f}; });
-  AddStage(b, stage, rim, 1.6f, 0.12f);
+  AddDisc(b, ground, -depth, 23.0f, 8, 64, [](float x, float z) { return std::pair{x * 0.25f, z * 0.25f}; });
+  AddPedestal(b, stage, side, foot, 1.6f, depth, 2.0f);
 
   Backdrop out;
   out.Mesh = b.Build();
@@ -94,6 +102,9 @@ Backdrop StarryBackdrop(const std::string& folder) {
   FillFunction(ground_image, Ground);
   out.Textures.push_back({"ground.dds", std::move(ground_image)});
   out.Textures.push_back({"stage.dds", StageTop()});
+  gfx::Image side_image(256, 128);
+  FillFunction(side_image, PillarSide);
+  out.Textures.push_back({"pillar.dds", std::move(side_image)});
   return out;
 }
 

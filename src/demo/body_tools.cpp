@@ -28,9 +28,4 @@ float SoftFloor(float y, float floor, float keep, float width) {
   return y + (1.0f - keep) * ramp;
 }
 
-float SmoothMax(float a, float b, float k) {
-  const float h = std::fmax(k - std::fabs(a - b), 0.0f) / k;
-  return std::fmax(a, b) + h * h * k * 0.25f;
-}
-
 }  // namespace demo

@@ -16,7 +16,4 @@ float Lump(gfx::Vec3 direction, gfx::Vec3 axis, float sigma_side, float sigma_fr
 // transition of the given width: a soft base to stand on.
 float SoftFloor(float y, float floor, float keep, float width);
 
-// The larger of a and b with a round blend of radius k (for unions of shapes).
-float SmoothMax(float a, float b, float k);
-
 }  // namespace demo

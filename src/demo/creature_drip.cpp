@@ -28,13 +28,13 @@ Rgba Skin(float s, float t) {
   const float gx = s * 20.0f, gy = t * 10.0f;
   const float cx = std::floor(gx), cy = std::floor(gy);
   const auto cell_x = static_cast<std::uint32_t>(static_cast<int>(cx) % 20), cell_y = static_cast<std::uint32_t>(cy);
-  if (Hash01(cell_x, cell_y, 41u) < 0.35f) {
+  if (Hash01(cell_x, cell_y, 41u) < 0.22f) {
     const float bx = cx + 0.3f + 0.4f * Hash01(cell_x, cell_y, 42u), by = cy + 0.3f + 0.4f * Hash01(cell_x, cell_y, 43u);
     const float radius = 0.12f + 0.12f * Hash01(cell_x, cell_y, 44u);
     const float dx = (gx - bx) * 2.0f, dy = gy - by;  // cells are twice as wide in s as in t
     const float r = std::sqrt(dx * dx * 0.25f + dy * dy);
-    c = Mix(c, Hex(0xD8FFF6), 0.45f * SmoothStep(0.03f, 0.0f, std::fabs(r - radius)));
-    c = Mix(c, Hex(0xFFFFFF), 0.6f * SmoothStep(radius * 0.35f, radius * 0.2f,
+    c = Mix(c, Hex(0xD8FFF6), 0.25f * SmoothStep(0.03f, 0.0f, std::fabs(r - radius)));
+    c = Mix(c, Hex(0xFFFFFF), 0.45f * SmoothStep(radius * 0.35f, radius * 0.2f,
                                                  std::sqrt((dx * 0.5f + radius * 0.4f) * (dx * 0.5f + radius * 0.4f) +
                                                            (dy + radius * 0.4f) * (dy + radius * 0.4f))));
   }

@@ -38,9 +38,9 @@ void Face(FaceCanvas& f) {
   const Rgba ink = Hex(0x5A2E14);
   PaintBlush(f, -0.42f, 0.02f, 0.12f, 0.07f, Hex(0xFF6F6F, 0.5f));
   PaintBlush(f, 0.42f, 0.02f, 0.12f, 0.07f, Hex(0xFF6F6F, 0.5f));
-  PaintClosedEye(f, -0.24f, -0.08f, 0.1f, 0.08f, 0.04f, ink);
-  PaintClosedEye(f, 0.24f, -0.08f, 0.1f, 0.08f, 0.04f, ink);
-  PaintSmile(f, 0.0f, 0.08f, 0.1f, 0.07f, 0.035f, ink);
+  PaintClosedEye(f, -0.25f, -0.1f, 0.12f, 0.1f, 0.045f, ink);
+  PaintClosedEye(f, 0.25f, -0.1f, 0.12f, 0.1f, 0.045f, ink);
+  PaintSmile(f, 0.0f, 0.08f, 0.11f, 0.08f, 0.04f, ink);
 }
 
 }  // namespace

@@ -25,9 +25,11 @@ points on its body with the mouse and drag it to make it move.</p>
 <tr><th>Drag a control point</th><td>the creature reacts; each point has its own motions, and fast
 drags make it livelier</td></tr>
 <tr><th>Drag elsewhere</th><td>turn the camera around the creature</td></tr>
+<tr><th>Drag with the right button</th><td>move the point the camera looks at</td></tr>
 <tr><th>Mouse wheel</th><td>move the camera nearer or farther</td></tr>
-<tr><th><kbd>F1</kbd> <kbd>F2</kbd> <kbd>F3</kbd></th><td>the scenes of groups 1 to 3</td></tr>
-<tr><th>Keypad <kbd>1</kbd></th><td>the second scene of the current group</td></tr>
+<tr><th><kbd>F1</kbd> <kbd>F2</kbd> <kbd>F3</kbd></th><td>the first scene of groups 1 to 3</td></tr>
+<tr><th>Keypad <kbd>0</kbd> to <kbd>4</kbd></th><td>the scenes of the current group: group 1 has a second
+one on keypad <kbd>1</kbd></td></tr>
 <tr><th>Demo menu</th><td>the camera circles by itself and visits every group</td></tr>
 <tr><th>Back menu</th><td>show or hide the background</td></tr>
 <tr><th><kbd>Ctrl</kbd>+<kbd>Q</kbd></th><td>quit</td></tr>

@@ -32,7 +32,6 @@ class MeshBuilder {
   void AddTriangleFacing(std::uint32_t material, Corner a, Corner b, Corner c, Vec3 outside);
 
   const std::vector<Vec3>& Nodes() const { return nodes_; }
-  std::size_t FaceCount() const { return faces_.size() / 3; }
 
   // The mesh with node n at positions[n] (positions has one entry per node), normals smooth across
   // every vertex on a node.

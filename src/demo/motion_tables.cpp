@@ -1,10 +1,8 @@
 #include "demo/motion_tables.h"
 
-#include <cmath>
-
+#include "demo/output_files.h"
 #include "environment/scene_environment.h"
 #include "platform/os/codepage.h"
-#include "platform/ui/convert.h"
 
 namespace demo {
 
@@ -40,8 +38,6 @@ const std::vector<MotionRow>& Rows() {
   };
   return rows;
 }
-
-std::string Number(float v) { return ui::FloatToStr(std::round(static_cast<double>(v) * 1000.0) / 1000.0); }
 
 }  // namespace
 
@@ -79,7 +75,7 @@ std::string MotionFileText(const std::vector<MotionSpec>& motions, bool japanese
     cells.push_back(motion ? motion->Label : "");
     const int steps = motion ? static_cast<int>(motion->Keys.size()) - 1 : 0;
     cells.push_back(std::to_string(steps));
-    cells.push_back(Number(motion ? motion->Speed : 0.0f));
+    cells.push_back(TextNumber(motion ? motion->Speed : 0.0f));
     for (int slot = 0; slot < kFileSlots; ++slot) {
       const bool used = motion && static_cast<size_t>(slot) < motion->Keys.size();
       cells.push_back(std::to_string(used ? motion->Keys[static_cast<size_t>(slot)] : 0));

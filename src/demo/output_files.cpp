@@ -1,10 +1,12 @@
 #include "demo/output_files.h"
 
+#include <cmath>
 #include <filesystem>
 
 #include "demo/bmp_writer.h"
 #include "platform/gfx/dds_writer.h"
 #include "platform/os/file.h"
+#include "platform/ui/convert.h"
 
 namespace demo {
 
@@ -21,6 +23,10 @@ bool WriteOutputFile(const std::string& path, std::string_view bytes, std::strin
     return false;
   }
   return true;
+}
+
+std::string TextNumber(float value) {
+  return ui::FloatToStr(std::round(static_cast<double>(value) * 1000.0) / 1000.0);
 }
 
 bool WriteTextureFile(const std::string& path, const gfx::Image& image, std::string* error) {

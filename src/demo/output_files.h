@@ -11,6 +11,9 @@ namespace demo {
 // that failed.
 bool WriteOutputFile(const std::string& path, std::string_view bytes, std::string* error);
 
+// A number as the settings files carry it: three decimals at most, no trailing zeros ("0.25", "6").
+std::string TextNumber(float value);
+
 // Writes the image in the form its name asks for: a 24-bit BMP for ".bmp", else a 32-bit DDS.
 bool WriteTextureFile(const std::string& path, const gfx::Image& image, std::string* error);
 

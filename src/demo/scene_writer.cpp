@@ -2,13 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "app/key_shape_export.h"
 #include "demo/key_poses.h"
 #include "demo/motion_tables.h"
 #include "demo/output_files.h"
 #include "environment/scene_environment.h"
-#include "platform/ui/convert.h"
 #include "platform/xfile/xfile_writer.h"
 
 namespace demo {
@@ -17,10 +17,9 @@ namespace {
 
 constexpr float kHalfFovY = 0.2618f;  // 15 degrees: the viewer's vertical field of view is 30
 constexpr float kAspect = 640.0f / 480.0f;
+constexpr float kDemoLowestPitch = 1.0f / 3.0f;  // the demo mode tilts the camera down to -1/3 radian
 
-std::string Number(float v) { return ui::FloatToStr(std::round(static_cast<double>(v) * 1000.0) / 1000.0); }
-
-// The camera distance at which the creature fills about three quarters of the picture's height (or
+// The camera distance at which the creature fills about two thirds of the picture's height (or
 // width, when it is wide).
 float FramingDistance(const PoseFrame& f) {
   const float half_height = (f.Top - f.Bottom) * 0.5f, half_width = f.Radius;
@@ -29,18 +28,26 @@ float FramingDistance(const PoseFrame& f) {
   return std::clamp(fit + 0.5f * f.Radius, 3.0f, 7.5f);
 }
 
+// How far the ground lies below the pedestal's top: far enough that the camera of the demo mode,
+// at its lowest, stays above it.
+float GroundDepth(const PoseFrame& f) {
+  const float lowest_eye = f.Centre.y - FramingDistance(f) * std::sin(kDemoLowestPitch);
+  return std::max(0.15f, 0.25f - lowest_eye);
+}
+
 std::string EnvironmentText(const CreatureModel& model, const SceneSpec& spec) {
   const PoseFrame& f = model.Frame;
   const Vec3 points[4] = {model.Companion, f.Grab[0], f.Grab[1], f.Grab[2]};
   std::string text = std::string("[") + kEnvironmentSection + "]\r\n";
   for (int i = 0; i < 4; ++i) {
     const std::string key = "CP" + std::to_string(i);
-    text += key + "X=" + Number(points[i].x) + "\r\n";
-    text += key + "Y=" + Number(points[i].y) + "\r\n";
-    text += key + "Z=" + Number(points[i].z) + "\r\n";
+    text += key + "X=" + TextNumber(points[i].x) + "\r\n";
+    text += key + "Y=" + TextNumber(points[i].y) + "\r\n";
+    text += key + "Z=" + TextNumber(points[i].z) + "\r\n";
   }
-  text += "LX=" + Number(f.Centre.x) + "\r\nLY=" + Number(f.Centre.y) + "\r\nLZ=" + Number(f.Centre.z) + "\r\n";
-  text += "Pitch=" + Number(spec.Pitch) + "\r\nYaw=" + Number(spec.Yaw) + "\r\nDist=" + Number(FramingDistance(f)) + "\r\n";
+  const std::pair<const char*, float> camera[] = {{"LX", f.Centre.x}, {"LY", f.Centre.y},  {"LZ", f.Centre.z},
+                                                  {"Pitch", spec.Pitch}, {"Yaw", spec.Yaw}, {"Dist", FramingDistance(f)}};
+  for (const auto& [key, value] : camera) text += std::string(key) + "=" + TextNumber(value) + "\r\n";
   return text;
 }
 
@@ -58,7 +65,7 @@ bool WriteScene(const std::string& root, const SceneSpec& spec, gfx::Device& dev
     if (!WriteOutputFile(dir + std::to_string(i) + ".x", xfile::WriteTextXFile(model.Posed(static_cast<Pose>(i))), error))
       return false;
 
-  const Backdrop backdrop = spec.MakeBackdrop(folder);
+  const Backdrop backdrop = spec.MakeBackdrop(folder, GroundDepth(model.Frame));
   if (!WriteOutputFile(dir + "bg.x", xfile::WriteTextXFile(backdrop.Mesh), error)) return false;
   for (const TextureFile& texture : backdrop.Textures)
     if (!WriteTextureFile(dir + texture.File, texture.Image, error)) return false;

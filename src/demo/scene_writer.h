@@ -13,7 +13,7 @@ namespace demo {
 struct SceneSpec {
   int Id = 10;
   CreatureDesign Creature;
-  std::function<Backdrop(const std::string& folder)> MakeBackdrop;
+  std::function<Backdrop(const std::string& folder, float depth)> MakeBackdrop;
   bool JapaneseLabels = false;  // motion.txt labels in Shift-JIS
   float Tempo = 1.0f;           // scales every motion's speed
   float Pitch = 0.2f, Yaw = 0.0f;

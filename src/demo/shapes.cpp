@@ -9,13 +9,6 @@ Vec3 BodyDirection(float s, float t) {
   return {std::sin(theta) * std::sin(phi), std::cos(theta), -std::sin(theta) * std::cos(phi)};
 }
 
-std::pair<float, float> BodyParameters(Vec3 direction) {
-  const Vec3 d = gfx::Vec3Normalize(direction);
-  const float theta = std::acos(std::fmax(-1.0f, std::fmin(1.0f, d.y)));
-  const float phi = std::atan2(d.x, -d.z);
-  return {phi / (2.0f * kPi) + 0.5f, theta / kPi};
-}
-
 void AddBody(MeshBuilder& builder, const BodySpec& body) {
   GridSurface grid;
   grid.Rows = body.Rows;
@@ -81,11 +74,10 @@ void AddRoom(MeshBuilder& builder, const RoomSpec& room) {
     grid.Point = [=](float s, float t) { return origin + across * s + down * t; };
     grid.Outside = [centre](Vec3 c) { return centre - c; };  // seen from inside
     grid.Material = [material](int, int) { return material; };
-    const float length_u = gfx::Length(across), length_v = gfx::Length(down);
+    const float length_u = gfx::Length(across);
     grid.Uv = [=](std::uint32_t, float s, float t) {
       if (wall) return std::pair{s * length_u / tile_u, t};
       const Vec3 p = origin + across * s + down * t;
-      (void)length_v;
       return std::pair{p.x / tile_u, p.z / tile_v};
     };
     AddGrid(builder, grid);

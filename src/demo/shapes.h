@@ -14,8 +14,6 @@ inline constexpr float kPi = 3.14159265358979f;
 // The unit direction of body parameters (s, t): t = 0 straight up, t = 1 straight down; s = 0.5
 // faces -z (towards the camera at yaw 0), s growing towards +x there.
 Vec3 BodyDirection(float s, float t);
-// The parameters of a direction, the inverse of BodyDirection.
-std::pair<float, float> BodyParameters(Vec3 direction);
 
 using Uvs = std::function<std::pair<float, float>(std::uint32_t material, float s, float t)>;
 

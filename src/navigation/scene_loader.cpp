@@ -31,7 +31,12 @@ bool LoadScene(Viewer& viewer, int scene_id) {
     form.StatusBar1.Panels[3].Text = "Scene:NULL";
     return false;
   }
-  ReadSceneEnvironment(viewer.Environment, base, form.SceneFolderName());
+  try {
+    ReadSceneEnvironment(viewer.Environment, base, form.SceneFolderName());
+  } catch (...) {
+    s.MorphHalted = true;
+    throw;
+  }
   const SceneEnvironment& env = viewer.Environment;
   s.Pitch = env.Pitch;
   s.Yaw = env.Yaw;
@@ -54,6 +59,7 @@ bool LoadScene(Viewer& viewer, int scene_id) {
   MorphInputs morph = viewer.MorphContext();
   s.ModelMesh->StartMotion(morph);
   s.FpsBaseTime = viewer.TimeGetTime();
+  s.MorphHalted = false;
   s.Active = true;
   UpdateCamera(viewer);
   form.StatusBar1.Panels[3].Text = ui::Format("Scene:%d", scene_id);

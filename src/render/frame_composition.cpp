@@ -5,6 +5,7 @@
 
 #include "app/Unit1.h"
 #include "app/viewer.h"
+#include "environment/Unit2.h"
 #include "overlay/button_bar.h"
 #include "platform/ui/format.h"
 #include "render/projection.h"
@@ -77,6 +78,20 @@ void ComposeControlPoints(Viewer& viewer, gfx::Device& d) {
   }
 }
 
+// The live camera in the editor's labels, with the precision its capture buttons copy.
+void WriteCameraReadouts(Viewer& viewer) {
+  if (!viewer.Form2) return;
+  const ViewerState& s = viewer.State;
+  TForm2& editor = *viewer.Form2;
+  auto put = [](ui::Label& label, float value) { label.Caption = ui::Format("%.3f", static_cast<double>(value)); };
+  put(editor.CX, s.LookAt.x);
+  put(editor.CY, s.LookAt.y);
+  put(editor.CZ, s.LookAt.z);
+  put(editor.LPitch, s.Pitch);
+  put(editor.LYaw, s.Yaw);
+  put(editor.LDist, s.Dist);
+}
+
 }  // namespace
 
 void ComposeFrame(Viewer& viewer) {
@@ -99,7 +114,7 @@ void ComposeFrame(Viewer& viewer) {
   d.SetRenderState(RenderState::SpecularEnable, 1);
 
   s.ModelMesh->SetWorld(d, gfx::MatrixMultiply(world, gfx::MatrixTranslation(0.0f, 0.0f, 0.0f)));
-  if (s.Modify) {
+  if (s.Modify && !s.MorphHalted) {
     MorphInputs morph = viewer.MorphContext();
     s.ModelMesh->Morph(morph);
   }
@@ -108,6 +123,7 @@ void ComposeFrame(Viewer& viewer) {
   if (s.Debug) {
     s.CenterMesh->SetWorld(d, gfx::MatrixTranslation(s.LookAt.x, s.LookAt.y, s.LookAt.z));
     s.CenterMesh->Draw(d, s.MultiTexture, s.MultiPassCount);
+    WriteCameraReadouts(viewer);
   }
 
   UpdateButtonBar(viewer);

@@ -1,6 +1,7 @@
 #include "frontends/cli/state_json.h"
 
 #include "app/Unit1.h"
+#include "environment/Unit2.h"
 #include "frontends/cli/headless.h"
 #include "frontends/cli/json_writer.h"
 
@@ -67,6 +68,7 @@ void WriteViewerState(JsonWriter& w, const ViewerState& s) {
   Vector(w, "LookAt", s.LookAt);
   Vector(w, "LightVector", s.LightVector);
   w.Key("Device").Bool(s.Device != nullptr);
+  w.Key("MorphHalted").Bool(s.MorphHalted);
   w.EndObject();
 }
 
@@ -122,6 +124,28 @@ void CheckMarks(JsonWriter& w, const std::vector<ui::MenuItem*>& items) {
   }
 }
 
+void WriteEditor(JsonWriter& w, Viewer& viewer) {
+  w.Key("Editor").BeginObject();
+  if (const TForm2* editor = viewer.Form2.get()) {
+    w.Key("Visible").Bool(editor->Visible);
+    w.Key("Caption").String(editor->Caption);
+    for (const auto& [name, component] : editor->Components()) {
+      if (const auto* edit = dynamic_cast<const ui::Edit*>(component)) w.Key(name).String(edit->Text);
+      if (const auto* label = dynamic_cast<const ui::Label*>(component)) w.Key(name).String(label->Caption);
+      if (const auto* grid = dynamic_cast<const ui::StringGrid*>(component)) {
+        w.Key(name).BeginArray();
+        for (int c = 0; c < grid->ColCount(); ++c) {
+          w.BeginArray();
+          for (int r = 0; r < grid->RowCount(); ++r) w.String(grid->Cell(c, r));
+          w.EndArray();
+        }
+        w.EndArray();
+      }
+    }
+  }
+  w.EndObject();
+}
+
 }  // namespace
 
 std::string StateJson(HeadlessSession& session) {
@@ -146,6 +170,7 @@ std::string StateJson(HeadlessSession& session) {
   CheckMarks(w, form.MainMenu1.Items);
   w.EndObject();
   w.Key("Closed").Bool(session.Closed());
+  WriteEditor(w, viewer);
   WriteMesh(w, "ModelMesh", s.ModelMesh.get(), true);
   WriteMesh(w, "BackgroundMesh", s.BackgroundMesh.get(), false);
   WriteMesh(w, "ControlMesh", s.ControlMesh.get(), false);

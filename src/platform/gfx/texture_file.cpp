@@ -669,9 +669,8 @@ class ScanCheck {
     }
     Reset();
 
-    bool complete = false;
-    if (CheckResult error = count_ == 1 ? SingleComponent(complete) : Interleaved(complete)) return error;
-    if (complete && (!state_.Progressive || (start_ == 0 && high_ == 0)))
+    if (CheckResult error = count_ == 1 ? SingleComponent() : Interleaved()) return error;
+    if (!state_.Progressive || (start_ == 0 && high_ == 0))
       for (int i = 0; i < count_; ++i) state_.Component[order_[i]].Filled = true;
     return std::nullopt;
   }
@@ -694,7 +693,7 @@ class ScanCheck {
     return std::nullopt;
   }
 
-  CheckResult SingleComponent(bool& complete) {
+  CheckResult SingleComponent() {
     const int n = order_[0];
     const JpegComponent& c = state_.Component[n];
     const std::uint32_t columns = state_.BlockColumns(c), rows = state_.BlockRows(c);
@@ -704,11 +703,10 @@ class ScanCheck {
         if (CheckResult error = Block(n, x + y * stride)) return error;
         if (CheckResult error = AfterUnit(y + 1 == rows && x + 1 == columns)) return error;
       }
-    complete = true;
     return std::nullopt;
   }
 
-  CheckResult Interleaved(bool& complete) {
+  CheckResult Interleaved() {
     const std::uint32_t columns = state_.McuColumns(), rows = state_.McuRows();
     for (std::uint32_t y = 0; y < rows; ++y)
       for (std::uint32_t x = 0; x < columns; ++x) {
@@ -722,7 +720,6 @@ class ScanCheck {
         }
         if (CheckResult error = AfterUnit(y + 1 == rows && x + 1 == columns)) return error;
       }
-    complete = true;
     return std::nullopt;
   }
 

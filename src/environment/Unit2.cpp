@@ -1,0 +1,81 @@
+#include "environment/Unit2.h"
+
+#include "app/viewer.h"
+#include "platform/os/path.h"
+
+TForm2::TForm2(Viewer& viewer) : ui::Form("Form2"), viewer_(viewer) {
+  LayOut();
+  for (ui::Component* c : std::initializer_list<ui::Component*>{
+           &PageControl1, &TabSheet1, &TabSheet2, &CP0X, &CP0Y, &CP0Z, &CP1X, &CP1Y, &CP1Z, &CP2X, &CP2Y, &CP2Z,
+           &CP3X, &CP3Y, &CP3Z, &CX, &CY, &CZ, &CAP0, &CAP1, &CAP2, &CAP3, &LX, &LY, &LZ, &Pitch, &Yaw, &Dist,
+           &Cap4, &LDist, &LYaw, &LPitch, &EnvOK, &ActionList1, &SaveAll, &LoadAll, &Grid1, &Grid2})
+    Register(*c);
+  BaseDir = os::GetCurrentDir();
+}
+
+void TForm2::LayOut() {
+  Caption = "Form2";
+  SetBounds(845, 217, 335, 405);
+  ClientWidth = 335;
+  ClientHeight = 405;
+  PageControl1.Parent = this;
+  PageControl1.SetBounds(0, 8, 321, 329);
+  PageControl1.Pages = {&TabSheet1, &TabSheet2};
+  TabSheet1.Caption = "Environment";
+  TabSheet2.Caption = "MotionArray";
+  TabSheet1.Parent = TabSheet2.Parent = &PageControl1;
+
+  ui::Label* headings[] = {&CX, &CY, &CZ};
+  ui::Edit* points[4][3] = {{&CP0X, &CP0Y, &CP0Z}, {&CP1X, &CP1Y, &CP1Z}, {&CP2X, &CP2Y, &CP2Z}, {&CP3X, &CP3Y, &CP3Z}};
+  ui::Button* captures[] = {&CAP0, &CAP1, &CAP2, &CAP3};
+  const int columns[] = {12, 57, 102};
+  for (int c = 0; c < 3; ++c) {
+    headings[c]->Parent = &TabSheet1;
+    headings[c]->SetBounds(columns[c], 7, 0, 0);
+    headings[c]->Caption = headings[c]->Name;
+    for (int p = 0; p < 4; ++p) {
+      points[p][c]->Parent = &TabSheet1;
+      points[p][c]->SetBounds(columns[c], 23 + 24 * p, 40, 20);
+      points[p][c]->Text = "0";
+    }
+  }
+  for (int p = 0; p < 4; ++p) {
+    captures[p]->Parent = &TabSheet1;
+    captures[p]->SetBounds(144, 25 + 24 * p, 30, 17);
+    captures[p]->Caption = "cap";
+    captures[p]->Tag = p;
+  }
+  Grid2.Parent = &TabSheet1;
+  Grid2.SetBounds(176, 24, 129, 89);
+  Grid2.SetSize(6, 4);
+  Grid2.FixedCols = Grid2.FixedRows = 0;
+  Grid2.DefaultColWidth = Grid2.DefaultRowHeight = 20;
+
+  ui::Label* live[] = {&LPitch, &LYaw, &LDist};
+  ui::Edit* look[] = {&LX, &LY, &LZ};
+  ui::Edit* camera[] = {&Pitch, &Yaw, &Dist};
+  const int fields[] = {48, 104, 160};
+  for (int i = 0; i < 3; ++i) {
+    live[i]->Parent = look[i]->Parent = camera[i]->Parent = &TabSheet1;
+    live[i]->SetBounds(fields[i], 184, 0, 0);
+    live[i]->Caption = "Label1";
+    look[i]->SetBounds(fields[i], 208, 49, 20);
+    camera[i]->SetBounds(fields[i], 232, 49, 20);
+    look[i]->Text = i == 0 ? "LX" : "Edit1";
+    camera[i]->Text = "Edit1";
+  }
+  Cap4.Parent = &TabSheet1;
+  Cap4.SetBounds(216, 208, 49, 17);
+  Cap4.Caption = "capture";
+
+  Grid1.Parent = &TabSheet2;
+  Grid1.SetBounds(0, 0, 313, 301);
+  Grid1.SetSize(12, 18);
+  Grid1.FixedCols = Grid1.FixedRows = 1;
+  Grid1.DefaultColWidth = 20;
+  Grid1.DefaultRowHeight = 15;
+
+  EnvOK.Parent = this;
+  EnvOK.SetBounds(240, 344, 75, 25);
+  EnvOK.Caption = "Save";
+}
