@@ -27,7 +27,7 @@ xfile::XMaterial BackdropMaterial(const std::string& texture, float lit, Rgba ti
 }
 
 void AddSkyDome(MeshBuilder& builder, std::uint32_t material, float radius, float repeats) {
-  BodySpec dome;
+  BodyLayout dome;
   dome.Rows = 24;
   dome.Cols = 48;
   dome.TEnd = 0.5f / kDomeHorizonV;  // 90 degrees at the horizon, the edge 10 degrees below

@@ -88,7 +88,7 @@ Backdrop PlayroomBackdrop(const std::string& folder, float depth) {
   const std::uint32_t rug = b.AddMaterial(BackdropMaterial(folder + "\\rug.dds", 0.35f));
   const std::uint32_t side = b.AddMaterial(BackdropMaterial(folder + "\\table.dds", 0.6f));
   const std::uint32_t foot = b.AddMaterial(BackdropMaterial("", 0.6f, Hex(0x9A5E38)));
-  RoomSpec room;
+  RoomLayout room;
   room.X0 = room.Z0 = -kHalf;
   room.X1 = room.Z1 = kHalf;
   room.Y0 = -depth;

@@ -56,7 +56,7 @@ CreatureModel BuildCreature(const CreatureDesign& design, const std::string& ski
   const std::uint32_t skin = model.Mesh.AddMaterial(SkinMaterial(design, skin_texture));
   const std::uint32_t face = model.Mesh.AddMaterial(SkinMaterial(design, face_texture));
   const FaceWindow w = SnappedWindow(design);
-  BodySpec body;
+  BodyLayout body;
   body.Rows = design.Rows;
   body.Cols = design.Cols;
   body.Shape = place;

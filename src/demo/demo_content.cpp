@@ -12,8 +12,8 @@ namespace demo {
 
 namespace {
 
-std::vector<SceneSpec> DemoScenes() {
-  std::vector<SceneSpec> scenes(4);
+std::vector<SceneSetup> DemoScenes() {
+  std::vector<SceneSetup> scenes(4);
   scenes[0].Id = 10;
   scenes[0].Creature = MomoDesign();
   scenes[0].MakeBackdrop = MeadowBackdrop;
@@ -50,7 +50,7 @@ bool WriteDemoContent(const std::string& dir, std::string* error) {
     if (error) *error = "cannot create a device for the key-shape export";
     return false;
   }
-  for (const SceneSpec& scene : DemoScenes())
+  for (const SceneSetup& scene : DemoScenes())
     if (!WriteScene(dir, scene, *device, error)) return false;
   return WriteOutputFile(dir + "/develop.txt", "", error) && WriteOutputFile(dir + "/help.html", HelpPageHtml(), error);
 }

@@ -41,8 +41,8 @@ const std::vector<MotionRow>& Rows() {
 
 }  // namespace
 
-std::vector<MotionSpec> DemoMotions(bool japanese_labels, float tempo) {
-  std::vector<MotionSpec> motions;
+std::vector<MotionEntry> DemoMotions(bool japanese_labels, float tempo) {
+  std::vector<MotionEntry> motions;
   for (const MotionRow& row : Rows())
     motions.push_back({japanese_labels ? Sjis(row.Japanese) : std::string(row.English), row.Keys, row.Speed * tempo});
   return motions;
@@ -62,7 +62,7 @@ SelectTable DemoSelectTable() {
   return table;
 }
 
-std::string MotionFileText(const std::vector<MotionSpec>& motions, bool japanese_labels) {
+std::string MotionFileText(const std::vector<MotionEntry>& motions, bool japanese_labels) {
   // Column 0: the row labels.
   std::vector<std::string> cells;
   cells.push_back(japanese_labels ? Sjis("動作") : "motion");
@@ -71,7 +71,7 @@ std::string MotionFileText(const std::vector<MotionSpec>& motions, bool japanese
   for (int slot = 0; slot < kFileSlots; ++slot)
     cells.push_back((japanese_labels ? Sjis("キー") : std::string("key ")) + std::to_string(slot));
   for (int m = 0; m < kFileMotions; ++m) {
-    const MotionSpec* motion = static_cast<size_t>(m) < motions.size() ? &motions[static_cast<size_t>(m)] : nullptr;
+    const MotionEntry* motion = static_cast<size_t>(m) < motions.size() ? &motions[static_cast<size_t>(m)] : nullptr;
     cells.push_back(motion ? motion->Label : "");
     const int steps = motion ? static_cast<int>(motion->Keys.size()) - 1 : 0;
     cells.push_back(std::to_string(steps));

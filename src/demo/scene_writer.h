@@ -10,7 +10,7 @@
 
 namespace demo {
 
-struct SceneSpec {
+struct SceneSetup {
   int Id = 10;
   CreatureDesign Creature;
   std::function<Backdrop(const std::string& folder, float depth)> MakeBackdrop;
@@ -22,6 +22,6 @@ struct SceneSpec {
 // Writes root/dir<Id>: model.x with skin.dds and face.bmp, the key shapes 0.x .. 12.x and their
 // .idt/.vdt (exported with the device, as the viewer's own export does), bg.x and its textures,
 // env.ini, motion.txt and marray.txt. False, with error set, when a file could not be written.
-bool WriteScene(const std::string& root, const SceneSpec& spec, gfx::Device& device, std::string* error);
+bool WriteScene(const std::string& root, const SceneSetup& scene, gfx::Device& device, std::string* error);
 
 }  // namespace demo

@@ -9,7 +9,7 @@ Vec3 BodyDirection(float s, float t) {
   return {std::sin(theta) * std::sin(phi), std::cos(theta), -std::sin(theta) * std::cos(phi)};
 }
 
-void AddBody(MeshBuilder& builder, const BodySpec& body) {
+void AddBody(MeshBuilder& builder, const BodyLayout& body) {
   GridSurface grid;
   grid.Rows = body.Rows;
   grid.Cols = body.Cols;
@@ -63,7 +63,7 @@ void AddCylinderWall(MeshBuilder& builder, std::uint32_t material, float radius,
   AddGrid(builder, grid);
 }
 
-void AddRoom(MeshBuilder& builder, const RoomSpec& room) {
+void AddRoom(MeshBuilder& builder, const RoomLayout& room) {
   const Vec3 centre{(room.X0 + room.X1) * 0.5f, (room.Y0 + room.Y1) * 0.5f, (room.Z0 + room.Z1) * 0.5f};
   // One face of the box: origin plus s along `across`, t along `down`.
   auto face = [&](std::uint32_t material, Vec3 origin, Vec3 across, Vec3 down, float tile_u, float tile_v,

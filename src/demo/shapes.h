@@ -20,7 +20,7 @@ using Uvs = std::function<std::pair<float, float>(std::uint32_t material, float 
 // A closed body: for each direction, shape(direction) is the surface point there. rows x cols cells;
 // faces point away from the centre (or towards it when inward: a sky seen from inside). t_end < 1 cuts
 // the body open below (t = t_end is the last row), as a sky dome needs.
-struct BodySpec {
+struct BodyLayout {
   int Rows = 32, Cols = 64;
   float TEnd = 1.0f;
   bool Inward = false;
@@ -28,7 +28,7 @@ struct BodySpec {
   std::function<std::uint32_t(int row, int col)> Material;
   Uvs Uv;
 };
-void AddBody(MeshBuilder& builder, const BodySpec& body);
+void AddBody(MeshBuilder& builder, const BodyLayout& body);
 
 // A flat disc at height y facing up, texture coordinates uv(x, z).
 void AddDisc(MeshBuilder& builder, std::uint32_t material, float y, float radius, int rings, int segments,
@@ -42,13 +42,13 @@ void AddCylinderWall(MeshBuilder& builder, std::uint32_t material, float radius,
 // The inside of the box [x0, x1] x [y0, y1] x [z0, z1]: floor, ceiling and four walls, each with its
 // material, texture coordinates from the world position (floor and ceiling uv(x, z); walls u along
 // the wall, v down from the top, scaled by tile).
-struct RoomSpec {
+struct RoomLayout {
   float X0 = -1, X1 = 1, Y0 = 0, Y1 = 1, Z0 = -1, Z1 = 1;
   std::uint32_t Floor = 0, Ceiling = 0, Walls = 0;
   float FloorTile = 1, CeilingTile = 1, WallTile = 1;  // world units per texture repeat
   int Cells = 8;                                       // cells along each side of a face
 };
-void AddRoom(MeshBuilder& builder, const RoomSpec& room);
+void AddRoom(MeshBuilder& builder, const RoomLayout& room);
 
 // A regular octahedron (a diamond marker) of the given radius around the centre.
 void AddOctahedron(MeshBuilder& builder, std::uint32_t material, Vec3 centre, float radius);
