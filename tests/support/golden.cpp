@@ -20,6 +20,23 @@ int MaxChannelDifference(std::uint32_t a, std::uint32_t b) {
 
 }  // namespace
 
+gfx::Image Downscale(const gfx::Image& image, int factor) {
+  gfx::Image out(image.Width / factor, image.Height / factor);
+  for (int y = 0; y < out.Height; ++y)
+    for (int x = 0; x < out.Width; ++x) {
+      int sum[3] = {0, 0, 0};
+      for (int dy = 0; dy < factor; ++dy)
+        for (int dx = 0; dx < factor; ++dx) {
+          const std::uint32_t p = image.At(x * factor + dx, y * factor + dy);
+          for (int c = 0; c < 3; ++c) sum[c] += Channel(p, 8 * c);
+        }
+      const int n = factor * factor;
+      out.At(x, y) = 0xFF000000u | static_cast<std::uint32_t>(sum[2] / n) << 16 |
+                     static_cast<std::uint32_t>(sum[1] / n) << 8 | static_cast<std::uint32_t>(sum[0] / n);
+    }
+  return out;
+}
+
 std::uint32_t Rgb(const gfx::Image& image, int x, int y) { return image.At(x, y) & 0xFFFFFF; }
 
 bool Near(std::uint32_t a, std::uint32_t b, int tolerance) { return MaxChannelDifference(a, b) <= tolerance; }

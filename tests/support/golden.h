@@ -14,6 +14,10 @@ namespace test {
 ::testing::AssertionResult MatchesGolden(const gfx::Image& image, const std::string& name, int tolerance = 2,
                                          int max_bad_pixels = 0);
 
+// The image reduced by a whole factor, each pixel the mean of a factor x factor block: a whole frame
+// as a golden image small enough to keep.
+gfx::Image Downscale(const gfx::Image& image, int factor);
+
 // The colour at (x, y) as 0xRRGGBB.
 std::uint32_t Rgb(const gfx::Image& image, int x, int y);
 
