@@ -120,11 +120,11 @@ bool RunVertexStage(const DeviceState& s, unsigned first, unsigned count, Vertex
       Light(s, lights, eye, {world.x, world.y, world.z}, normal, specular, out);
     } else {
       // Unlit: the vertex colours, or opaque white without them.
-      ColorValue diffuse{1, 1, 1, 1}, spec{0, 0, 0, 0};
+      ColorValue diffuse{1, 1, 1, 1}, specular_colour{0, 0, 0, 0};
       if (layout.Diffuse >= 0) diffuse = UnpackColor(v + layout.Diffuse);
-      if (layout.Specular >= 0 && s.Get(RenderState::SpecularEnable) != 0) spec = UnpackColor(v + layout.Specular);
+      if (layout.Specular >= 0 && s.Get(RenderState::SpecularEnable) != 0) specular_colour = UnpackColor(v + layout.Specular);
       out.r = diffuse.r, out.g = diffuse.g, out.b = diffuse.b, out.a = diffuse.a;
-      out.sr = spec.r, out.sg = spec.g, out.sb = spec.b;
+      out.sr = specular_colour.r, out.sg = specular_colour.g, out.sb = specular_colour.b;
     }
     if (layout.Tex >= 0) {
       std::memcpy(&out.u, v + layout.Tex, sizeof(float));
