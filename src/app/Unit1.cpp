@@ -265,7 +265,7 @@ void TForm1::OptionWriteClick(ui::Component*) {
   Panel2.Visible = true;
   Memo1.Lines.clear();
   Memo1.Invalidate();
-  // The panel shows while the export runs when a front end repaints; it is hidden again at the end.
+  // A front end that processes its messages here shows the panel while the export runs.
   viewer_.Application.ProcessMessages();
   if (gfx::Device* device = state_.GetDevice())
     for (std::string& line : ExportKeyShapes(*device, os::GetCurrentDir(), state_.SceneId))

@@ -6,6 +6,7 @@
 #include "environment/scene_environment.h"
 #include "mesh/MyMotionOBJ.h"
 #include "mesh/MyXOBJ.h"
+#include "mesh/morph.h"
 #include "platform/os/codepage.h"
 #include "platform/os/file.h"
 #include "platform/os/ini_file.h"
@@ -15,8 +16,6 @@
 #include "platform/ui/format.h"
 
 namespace {
-
-constexpr int kKeyShapes = 50;
 
 class SceneChecker {
  public:
@@ -91,7 +90,7 @@ class SceneChecker {
 
   void CheckMotions(const MyXOBJ& model) {
     std::set<int> reachable;
-    for (int k = 0; k < 5; ++k)
+    for (int k = 0; k < kDrawnAlternatives; ++k)
       for (int p = 0; p < kSelectPoints; ++p) {
         const int m = env_.MotionSelect[static_cast<size_t>(k)][static_cast<size_t>(p)];
         if (m < 0 || m >= kMotionCount) {
@@ -110,7 +109,7 @@ class SceneChecker {
       }
       for (int slot = 0; slot <= steps; ++slot) {
         const int number = env_.MotionKeys[static_cast<size_t>(m)][static_cast<size_t>(slot)];
-        if (number < 0 || number >= kKeyShapes) {
+        if (number < 0 || number >= kMotionObjectCount) {
           Report("motion.txt", ui::Format("motion %d, slot %d names key shape %d, outside 0 to 49", m, slot, number));
           continue;
         }
@@ -135,7 +134,7 @@ class SceneChecker {
   int id_;
   SceneEnvironment env_;
   std::vector<std::string> lines_;
-  std::unique_ptr<MyMotionOBJ> key_shapes_[kKeyShapes];
+  std::unique_ptr<MyMotionOBJ> key_shapes_[kMotionObjectCount];
 };
 
 }  // namespace

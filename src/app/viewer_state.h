@@ -35,7 +35,7 @@ struct ViewerState {
   float Dist = 1.0f;
   int GrabbedPoint = 0;
   int HoverPoint = 0;
-  int MotionObjectCount = 50;
+  int MotionObjectCount = kMotionObjectCount;
   bool HoverActive = false;
   float MorphSpeed = 1.0f;
   int SceneGroup = 1;

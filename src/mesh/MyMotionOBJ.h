@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+// Key shapes a scene can have: the morph addresses them by the numbers 0 .. 49.
+inline constexpr int kMotionObjectCount = 50;
+
 class MyMotionOBJ {
  public:
   bool Loaded = false;

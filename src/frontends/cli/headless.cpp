@@ -82,25 +82,29 @@ void HeadlessSession::TimerTicks(int ticks) {
   for (int i = 0; i < ticks && !Closed(); ++i) viewer_.Dispatch([&] { Form().Timer1.Tick(); });
 }
 
-void HeadlessSession::MouseDown(ui::MouseButton button, int x, int y, ui::ShiftState shift) {
-  cursor_ = {x, y};
+void HeadlessSession::PanelEvent(int x, int y, const std::function<void(ui::Panel&)>& deliver) {
+  cursor_ = {x, y};  // every mouse event moves the cursor there, also one nobody handles
   if (Closed()) return;
   ui::Panel& panel = Form().Panel1;
-  if (panel.OnMouseDown) viewer_.Dispatch([&] { panel.OnMouseDown(&panel, button, shift, x, y); });
+  viewer_.Dispatch([&] { deliver(panel); });
+}
+
+void HeadlessSession::MouseDown(ui::MouseButton button, int x, int y, ui::ShiftState shift) {
+  PanelEvent(x, y, [&](ui::Panel& p) {
+    if (p.OnMouseDown) p.OnMouseDown(&p, button, shift, x, y);
+  });
 }
 
 void HeadlessSession::MouseMove(int x, int y, ui::ShiftState shift) {
-  cursor_ = {x, y};
-  if (Closed()) return;
-  ui::Panel& panel = Form().Panel1;
-  if (panel.OnMouseMove) viewer_.Dispatch([&] { panel.OnMouseMove(&panel, shift, x, y); });
+  PanelEvent(x, y, [&](ui::Panel& p) {
+    if (p.OnMouseMove) p.OnMouseMove(&p, shift, x, y);
+  });
 }
 
 void HeadlessSession::MouseUp(ui::MouseButton button, int x, int y, ui::ShiftState shift) {
-  cursor_ = {x, y};
-  if (Closed()) return;
-  ui::Panel& panel = Form().Panel1;
-  if (panel.OnMouseUp) viewer_.Dispatch([&] { panel.OnMouseUp(&panel, button, shift, x, y); });
+  PanelEvent(x, y, [&](ui::Panel& p) {
+    if (p.OnMouseUp) p.OnMouseUp(&p, button, shift, x, y);
+  });
 }
 
 void HeadlessSession::Wheel(bool up) {

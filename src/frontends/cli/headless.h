@@ -1,6 +1,7 @@
 #pragma once
 // The viewer without a window: the same start-up, handlers and frame loop as korvel-view, driven
 // through the components, with a clock that moves only with the idle passes.
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "app/viewer.h"
 #include "platform/os/clock.h"
 #include "platform/ui/application.h"
+#include "platform/ui/components.h"
 #include "platform/ui/keys.h"
 #include "platform/gfx/image.h"
 
@@ -59,6 +61,9 @@ class HeadlessSession {
   const std::vector<std::string>& ShellOpened() const { return shell_opened_; }
 
  private:
+  // Moves the cursor to (x, y) and hands the rendering panel to deliver, as one event.
+  void PanelEvent(int x, int y, const std::function<void(ui::Panel&)>& deliver);
+
   os::ManualClock clock_;
   std::uint32_t ms_per_pass_;
   Viewer viewer_;

@@ -17,8 +17,6 @@ class RootDirectory {
   RootDirectory& operator=(const RootDirectory&) = delete;
 
   bool Entered() const { return entered_; }
-  // Where korvel was started: paths on its command line are taken from there.
-  const std::string& StartDir() const { return start_; }
 
  private:
   std::string start_;
