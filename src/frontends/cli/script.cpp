@@ -13,16 +13,31 @@ namespace {
 // The largest repeat count a script may ask for: long runs, but none that never ends.
 constexpr long long kMaxCount = 100'000'000;
 
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
 std::vector<std::string_view> Words(std::string_view line) {
   std::vector<std::string_view> words;
   size_t i = 0;
   while (i < line.size()) {
-    while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+    while (i < line.size() && IsBlank(line[i])) ++i;
     const size_t start = i;
-    while (i < line.size() && line[i] != ' ' && line[i] != '\t') ++i;
+    while (i < line.size() && !IsBlank(line[i])) ++i;
     if (i > start) words.push_back(line.substr(start, i - start));
   }
   return words;
+}
+
+// The line after its first n words, without the blanks around it.
+std::string RestAfter(std::string_view line, size_t n) {
+  size_t i = 0;
+  for (size_t word = 0; word < n; ++word) {
+    while (i < line.size() && IsBlank(line[i])) ++i;
+    while (i < line.size() && !IsBlank(line[i])) ++i;
+  }
+  while (i < line.size() && IsBlank(line[i])) ++i;
+  size_t end = line.size();
+  while (end > i && IsBlank(line[end - 1])) --end;
+  return std::string(line.substr(i, end - i));
 }
 
 std::optional<ui::MouseButton> ParseButton(std::string_view word) {
@@ -43,15 +58,15 @@ ui::ShiftState ButtonFlag(ui::MouseButton button) {
 
 class LineParser {
  public:
-  LineParser(int line, std::vector<std::string_view> words) : line_(line), words_(std::move(words)) {}
+  LineParser(int line, std::string_view text) : line_(line), text_(text), words_(Words(text)) {}
 
   std::optional<ScriptCommand> Parse(std::string& error) {
     using K = ScriptCommand::Kind;
     static const std::map<std::string_view, K> kVerbs = {
         {"idle", K::Idle},   {"clock", K::Clock}, {"key", K::Key},       {"shortcut", K::Shortcut},
         {"menu", K::Menu},   {"cursor", K::Cursor}, {"down", K::Down},   {"move", K::Move},
-        {"up", K::Up},       {"wheel", K::Wheel}, {"timer", K::Timer},   {"shot", K::Shot},
-        {"state", K::State},
+        {"up", K::Up},       {"wheel", K::Wheel}, {"timer", K::Timer},   {"edit", K::Edit},
+        {"cell", K::Cell},   {"click", K::Click}, {"shot", K::Shot},     {"state", K::State},
     };
     const auto verb = kVerbs.find(words_[0]);
     if (verb == kVerbs.end()) return Fail(error, "unknown command '" + std::string(words_[0]) + "'");
@@ -82,7 +97,18 @@ class LineParser {
         c.Shortcut = *shortcut;
         return c;
       }
+      case K::Edit:
+        if (words_.size() < 2) return Fail(error, "expects a field name and its text");
+        c.Name = std::string(words_[1]);
+        c.Text = RestAfter(text_, 2);
+        return c;
+      case K::Cell:
+        if (words_.size() < 4 || !Point(2, c)) return Fail(error, "expects GRID COLUMN ROW and the text");
+        c.Name = std::string(words_[1]);
+        c.Text = RestAfter(text_, 4);
+        return c;
       case K::Menu:
+      case K::Click:
       case K::Shot:
       case K::State:
         if (words_.size() != 2) return Fail(error, "expects one name");
@@ -141,6 +167,7 @@ class LineParser {
   }
 
   int line_;
+  std::string_view text_;
   std::vector<std::string_view> words_;
 };
 
@@ -158,10 +185,9 @@ ParsedScript ParseScript(std::string_view text) {
     ++number;
     if (const size_t hash = line.find('#'); hash != std::string_view::npos) line = line.substr(0, hash);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    auto words = Words(line);
-    if (words.empty()) continue;
+    if (Words(line).empty()) continue;
     std::string error;
-    LineParser parser(number, std::move(words));
+    LineParser parser(number, line);
     if (auto command = parser.Parse(error)) {
       script.Commands.push_back(std::move(*command));
     } else {
