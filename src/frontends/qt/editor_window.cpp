@@ -12,6 +12,10 @@
 
 namespace qtfe {
 
+namespace {
+constexpr int kTextMarginGain = 2;  // pixels of each inner margin given to the text
+}  // namespace
+
 EditorWindow::EditorWindow(TForm2& form, Runner run) : QWidget(nullptr, Qt::Window), form_(form), run_(std::move(run)) {
   resize(form.ClientWidth, form.ClientHeight);
   if (!form.Resizable) setFixedSize(form.ClientWidth, form.ClientHeight);
@@ -53,6 +57,9 @@ void EditorWindow::Add(ui::Control& control) {
     widget = shown;
   } else if (auto* edit = dynamic_cast<ui::Edit*>(&control)) {
     auto* line = new QLineEdit(ToQString(edit->Text), parent);
+    // The fields are narrow: the text gets the room of the inner margins, and shows from its start.
+    line->setTextMargins(-kTextMarginGain, 0, -kTextMarginGain, 0);
+    line->setCursorPosition(0);
     edits_.push_back({edit, line, edit->Text});
     connect(line, &QLineEdit::textEdited, this, [this, edit](const QString& text) {
       edit->Text = text.toStdString();
@@ -94,6 +101,7 @@ void EditorWindow::Sync() {
     if (edit.Component->Text == edit.Shown) continue;
     edit.Shown = edit.Component->Text;
     edit.Widget->setText(ToQString(edit.Shown));
+    edit.Widget->setCursorPosition(0);
   }
   for (GridMirror* grid : grids_) grid->Sync();
   if (pages_->currentIndex() != form_.PageControl1.ActivePageIndex)

@@ -8,6 +8,10 @@
 
 namespace qtfe {
 
+namespace {
+constexpr int kHeadingShade = 108;  // fixed cells a shade darker than a button face, as headings
+}  // namespace
+
 GridMirror::GridMirror(ui::StringGrid& grid, QWidget* parent)
     : QTableWidget(grid.RowCount(), grid.ColCount(), parent), grid_(grid), revision_(grid.Revision) {
   setGeometry(grid.Left, grid.Top, grid.Width, grid.Height);
@@ -28,7 +32,7 @@ GridMirror::GridMirror(ui::StringGrid& grid, QWidget* parent)
       auto* item = new QTableWidgetItem;
       if (IsFixed(c, r)) {
         item->setFlags(Qt::ItemIsEnabled);
-        item->setBackground(palette().button());
+        item->setBackground(palette().color(QPalette::Button).darker(kHeadingShade));
       }
       setItem(r, c, item);
     }
