@@ -27,19 +27,6 @@ std::vector<std::string_view> Words(std::string_view line) {
   return words;
 }
 
-// The line after its first n words, without the blanks around it.
-std::string RestAfter(std::string_view line, size_t n) {
-  size_t i = 0;
-  for (size_t word = 0; word < n; ++word) {
-    while (i < line.size() && IsBlank(line[i])) ++i;
-    while (i < line.size() && !IsBlank(line[i])) ++i;
-  }
-  while (i < line.size() && IsBlank(line[i])) ++i;
-  size_t end = line.size();
-  while (end > i && IsBlank(line[end - 1])) --end;
-  return std::string(line.substr(i, end - i));
-}
-
 std::optional<ui::MouseButton> ParseButton(std::string_view word) {
   if (word == "left") return ui::MouseButton::Left;
   if (word == "right") return ui::MouseButton::Right;
@@ -59,6 +46,8 @@ ui::ShiftState ButtonFlag(ui::MouseButton button) {
 class LineParser {
  public:
   LineParser(int line, std::string_view text) : line_(line), text_(text), words_(Words(text)) {}
+
+  bool Blank() const { return words_.empty(); }
 
   std::optional<ScriptCommand> Parse(std::string& error) {
     using K = ScriptCommand::Kind;
@@ -100,12 +89,12 @@ class LineParser {
       case K::Edit:
         if (words_.size() < 2) return Fail(error, "expects a field name and its text");
         c.Name = std::string(words_[1]);
-        c.Text = RestAfter(text_, 2);
+        c.Text = RestAfter(2);
         return c;
       case K::Cell:
         if (words_.size() < 4 || !Point(2, c)) return Fail(error, "expects GRID COLUMN ROW and the text");
         c.Name = std::string(words_[1]);
-        c.Text = RestAfter(text_, 4);
+        c.Text = RestAfter(4);
         return c;
       case K::Menu:
       case K::Click:
@@ -141,6 +130,14 @@ class LineParser {
   std::optional<ScriptCommand> Fail(std::string& error, std::string message) {
     error = std::move(message);
     return std::nullopt;
+  }
+
+  // The line from its word n on, without the blanks around it; empty when it has no word n.
+  std::string RestAfter(size_t n) const {
+    if (words_.size() <= n) return {};
+    std::string_view rest = text_.substr(static_cast<size_t>(words_[n].data() - text_.data()));
+    while (IsBlank(rest.back())) rest.remove_suffix(1);  // the last word ends before any blank
+    return std::string(rest);
   }
 
   bool Point(size_t at, ScriptCommand& c) {
@@ -185,9 +182,9 @@ ParsedScript ParseScript(std::string_view text) {
     ++number;
     if (const size_t hash = line.find('#'); hash != std::string_view::npos) line = line.substr(0, hash);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    if (Words(line).empty()) continue;
-    std::string error;
     LineParser parser(number, line);
+    if (parser.Blank()) continue;
+    std::string error;
     if (auto command = parser.Parse(error)) {
       script.Commands.push_back(std::move(*command));
     } else {

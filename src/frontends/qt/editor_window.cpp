@@ -60,12 +60,11 @@ void EditorWindow::Add(ui::Control& control) {
     // The fields are narrow: the text gets the room of the inner margins, and shows from its start.
     line->setTextMargins(-kTextMarginGain, 0, -kTextMarginGain, 0);
     line->setCursorPosition(0);
-    edits_.push_back({edit, line, edit->Text});
-    connect(line, &QLineEdit::textEdited, this, [this, edit](const QString& text) {
-      edit->Text = text.toStdString();
-      for (MirroredEdit& e : edits_)
-        if (e.Component == edit) e.Shown = edit->Text;
+    connect(line, &QLineEdit::textEdited, this, [this, index = edits_.size()](const QString& text) {
+      MirroredEdit& e = edits_[index];
+      e.Component->Text = e.Shown = text.toStdString();
     });
+    edits_.push_back({edit, line, edit->Text});
     widget = line;
   } else if (auto* button = dynamic_cast<ui::Button*>(&control)) {
     auto* push = new QPushButton(ToQString(button->Caption), parent);
