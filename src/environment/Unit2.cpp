@@ -114,7 +114,7 @@ void TForm2::EnvOKClick(ui::Component*) { SaveAll.Execute(); }
 
 void TForm2::CAP0Click(ui::Component* sender) {
   const auto* button = dynamic_cast<const ui::Button*>(sender);
-  if (button == nullptr || button->Tag < 0 || button->Tag > 3) return;
+  if (button == nullptr || button->Tag < 0 || button->Tag >= kSelectPoints) return;  // one per control point
   const auto fields = KeyFields();
   const size_t first = static_cast<size_t>(button->Tag) * 3;
   fields[first]->Text = CX.Caption;
