@@ -4,6 +4,7 @@
 
 #include "app/key_shape_export.h"
 #include "app/viewer.h"
+#include "environment/Unit2.h"
 #include "navigation/camera.h"
 #include "navigation/input.h"
 #include "navigation/scene_loader.h"
@@ -109,6 +110,7 @@ void TForm1::BindEvents() {
   Timer1.OnTimer = bind(&TForm1::Timer1Timer);
   FileClose.OnClick = bind(&TForm1::FileCloseClick);
   OptionStatus.OnClick = bind(&TForm1::OptionStatusClick);
+  OptionDebug.OnClick = bind(&TForm1::OptionDebugClick);
   OptionRenderBack.OnClick = bind(&TForm1::OptionRenderBackClick);
   BackMenu.OnClick = bind(&TForm1::BackMenuClick);
   OptionNormals.OnClick = bind(&TForm1::OptionNormalsClick);
@@ -233,6 +235,16 @@ void TForm1::Timer1Timer(ui::Component*) {
 }
 
 void TForm1::OptionStatusClick(ui::Component*) { Panel2.Visible = !Panel2.Visible; }
+
+// The editor shows exactly while the debug view is on; showing it loads the current scene's files.
+void TForm1::OptionDebugClick(ui::Component*) {
+  state_.Debug = !state_.Debug;
+  if (!viewer_.Form2) return;
+  if (state_.Debug)
+    viewer_.Form2->Show();
+  else
+    viewer_.Form2->Hide();
+}
 
 void TForm1::OptionRenderBackClick(ui::Component*) {
   state_.RenderBack = !state_.RenderBack;

@@ -73,6 +73,7 @@ class TForm1 : public ui::Form {
   void UpdateStatusExecute(ui::Component* sender);
   void Timer1Timer(ui::Component* sender);
   void OptionStatusClick(ui::Component* sender);
+  void OptionDebugClick(ui::Component* sender);
   void OptionRenderBackClick(ui::Component* sender);
   void BackMenuClick(ui::Component* sender);
   void OptionNormalsClick(ui::Component* sender);

@@ -24,6 +24,7 @@ void Viewer::Start() {
   Form1 = std::make_unique<TForm1>(*this);
   Dispatch([this] { Form1->FormCreate(Form1.get()); });
   Form2 = std::make_unique<TForm2>(*this);
+  Dispatch([this] { Form2->FormCreate(Form2.get()); });
   Dispatch([this] { Form1->Show(); });
 }
 

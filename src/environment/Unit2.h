@@ -3,7 +3,10 @@
 // and marray.txt, and in the debug view shows the live camera.
 #include <array>
 #include <string>
+#include <tuple>
 
+#include "environment/grid_file.h"
+#include "environment/scene_environment.h"
 #include "platform/ui/components.h"
 
 class Viewer;
@@ -35,8 +38,23 @@ class TForm2 : public ui::Form {
   // The scene folder the last load or save addressed.
   std::string SceneFolder;
 
+  void FormCreate(ui::Component* sender);
+  void FormShow(ui::Component* sender);
+  void EnvOKClick(ui::Component* sender);
+  // One handler for the four "cap" buttons: the sender's tag names the control point.
+  void CAP0Click(ui::Component* sender);
+  void Cap4Click(ui::Component* sender);
+  void LoadAllExecute(ui::Component* sender);
+  void SaveAllExecute(ui::Component* sender);
+
+  // The edit field of each env.ini key, in the order of kEnvironmentKeys.
+  std::array<ui::Edit*, std::tuple_size_v<decltype(kEnvironmentKeys)>> KeyFields();
+
  private:
   void LayOut();
+  void BindEvents();
+  std::string SceneFile(const char* file) const;
 
   Viewer& viewer_;
+  GridFile grid1_file_, grid2_file_;
 };

@@ -2,6 +2,7 @@
 
 #include "app/Unit1.h"
 #include "app/viewer.h"
+#include "environment/Unit2.h"
 #include "navigation/camera.h"
 #include "platform/os/codepage.h"
 #include "platform/os/file.h"
@@ -31,6 +32,9 @@ bool LoadScene(Viewer& viewer, int scene_id) {
     form.StatusBar1.Panels[3].Text = "Scene:NULL";
     return false;
   }
+  // The editor shows the new scene's files before the viewer reads them; a failure here leaves the
+  // scene record untouched, so the morph may go on.
+  if (s.Debug && viewer.Form2) viewer.Form2->LoadAll.Execute();
   try {
     ReadSceneEnvironment(viewer.Environment, base, form.SceneFolderName());
   } catch (...) {

@@ -1,6 +1,7 @@
 #include "frontends/cli/headless.h"
 
 #include "app/Unit1.h"
+#include "environment/Unit2.h"
 #include "platform/gfx/driver.h"
 
 namespace cli {
@@ -80,6 +81,35 @@ bool HeadlessSession::ClickMenu(const std::string& name) {
 
 void HeadlessSession::TimerTicks(int ticks) {
   for (int i = 0; i < ticks && !Closed(); ++i) viewer_.Dispatch([&] { Form().Timer1.Tick(); });
+}
+
+template <class T>
+T* HeadlessSession::EditorControl(const std::string& name) const {
+  const TForm2* editor = viewer_.Form2.get();
+  if (Closed() || editor == nullptr || !editor->Visible) return nullptr;
+  return editor->Find<T>(name);
+}
+
+bool HeadlessSession::EditText(const std::string& name, const std::string& text) {
+  ui::Edit* edit = EditorControl<ui::Edit>(name);
+  if (edit == nullptr) return false;
+  edit->Text = text;
+  return true;
+}
+
+bool HeadlessSession::EditCell(const std::string& grid, int col, int row, const std::string& text) {
+  ui::StringGrid* g = EditorControl<ui::StringGrid>(grid);
+  if (g == nullptr || col < g->FixedCols || row < g->FixedRows || col >= g->ColCount() || row >= g->RowCount())
+    return false;
+  g->SetCell(col, row, text);
+  return true;
+}
+
+bool HeadlessSession::ClickButton(const std::string& name) {
+  ui::Button* button = EditorControl<ui::Button>(name);
+  if (button == nullptr || !button->Enabled) return false;
+  if (button->OnClick) viewer_.Dispatch([&] { button->OnClick(button); });
+  return true;
 }
 
 void HeadlessSession::PanelEvent(int x, int y, const std::function<void(ui::Panel&)>& deliver) {

@@ -43,6 +43,11 @@ class HeadlessSession {
   // disabled, or under such a menu).
   bool ClickMenu(const std::string& name);
   void TimerTicks(int ticks);
+  // The editor window as its user works it: an edit field gets a text, a cell that is not fixed gets
+  // a text, a button is clicked. False when there is no such control or the editor is hidden.
+  bool EditText(const std::string& name, const std::string& text);
+  bool EditCell(const std::string& grid, int col, int row, const std::string& text);
+  bool ClickButton(const std::string& name);
   void MoveCursor(int x, int y) { cursor_ = {x, y}; }
   void MouseDown(ui::MouseButton button, int x, int y, ui::ShiftState shift);
   void MouseMove(int x, int y, ui::ShiftState shift);
@@ -61,6 +66,9 @@ class HeadlessSession {
   const std::vector<std::string>& ShellOpened() const { return shell_opened_; }
 
  private:
+  // The editor's component of that name and kind while the editor is shown, else nothing.
+  template <class T>
+  T* EditorControl(const std::string& name) const;
   // Moves the cursor to (x, y) and hands the rendering panel to deliver, as one event.
   void PanelEvent(int x, int y, const std::function<void(ui::Panel&)>& deliver);
 

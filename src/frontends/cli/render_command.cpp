@@ -93,6 +93,15 @@ bool RunCommand(HeadlessSession& session, const ScriptCommand& c, const std::str
     case K::Up: session.MouseUp(c.Button, c.X, c.Y, c.Shift); break;
     case K::Wheel: session.Wheel(c.WheelUp); break;
     case K::Timer: session.TimerTicks(static_cast<int>(c.Count)); break;
+    case K::Edit:
+    case K::Cell:
+    case K::Click: {
+      const bool done = c.What == K::Edit   ? session.EditText(c.Name, c.Text)
+                        : c.What == K::Cell ? session.EditCell(c.Name, c.X, c.Y, c.Text)
+                                            : session.ClickButton(c.Name);
+      if (!done) err << "korvel render: line " << c.Line << ": editor control '" << c.Name << "' cannot be used now\n";
+      break;
+    }
     case K::Shot: return WriteShot(session, FromStartDir(start_dir, c.Name), err);
     case K::State: return WriteText(FromStartDir(start_dir, c.Name), StateJson(session), err);
   }

@@ -13,13 +13,15 @@ namespace {
 // The largest repeat count a script may ask for: long runs, but none that never ends.
 constexpr long long kMaxCount = 100'000'000;
 
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
 std::vector<std::string_view> Words(std::string_view line) {
   std::vector<std::string_view> words;
   size_t i = 0;
   while (i < line.size()) {
-    while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+    while (i < line.size() && IsBlank(line[i])) ++i;
     const size_t start = i;
-    while (i < line.size() && line[i] != ' ' && line[i] != '\t') ++i;
+    while (i < line.size() && !IsBlank(line[i])) ++i;
     if (i > start) words.push_back(line.substr(start, i - start));
   }
   return words;
@@ -43,15 +45,17 @@ ui::ShiftState ButtonFlag(ui::MouseButton button) {
 
 class LineParser {
  public:
-  LineParser(int line, std::vector<std::string_view> words) : line_(line), words_(std::move(words)) {}
+  LineParser(int line, std::string_view text) : line_(line), text_(text), words_(Words(text)) {}
+
+  bool Blank() const { return words_.empty(); }
 
   std::optional<ScriptCommand> Parse(std::string& error) {
     using K = ScriptCommand::Kind;
     static const std::map<std::string_view, K> kVerbs = {
         {"idle", K::Idle},   {"clock", K::Clock}, {"key", K::Key},       {"shortcut", K::Shortcut},
         {"menu", K::Menu},   {"cursor", K::Cursor}, {"down", K::Down},   {"move", K::Move},
-        {"up", K::Up},       {"wheel", K::Wheel}, {"timer", K::Timer},   {"shot", K::Shot},
-        {"state", K::State},
+        {"up", K::Up},       {"wheel", K::Wheel}, {"timer", K::Timer},   {"edit", K::Edit},
+        {"cell", K::Cell},   {"click", K::Click}, {"shot", K::Shot},     {"state", K::State},
     };
     const auto verb = kVerbs.find(words_[0]);
     if (verb == kVerbs.end()) return Fail(error, "unknown command '" + std::string(words_[0]) + "'");
@@ -82,7 +86,18 @@ class LineParser {
         c.Shortcut = *shortcut;
         return c;
       }
+      case K::Edit:
+        if (words_.size() < 2) return Fail(error, "expects a field name and its text");
+        c.Name = std::string(words_[1]);
+        c.Text = RestAfter(2);
+        return c;
+      case K::Cell:
+        if (words_.size() < 4 || !Point(2, c)) return Fail(error, "expects GRID COLUMN ROW and the text");
+        c.Name = std::string(words_[1]);
+        c.Text = RestAfter(4);
+        return c;
       case K::Menu:
+      case K::Click:
       case K::Shot:
       case K::State:
         if (words_.size() != 2) return Fail(error, "expects one name");
@@ -117,6 +132,14 @@ class LineParser {
     return std::nullopt;
   }
 
+  // The line from its word n on, without the blanks around it; empty when it has no word n.
+  std::string RestAfter(size_t n) const {
+    if (words_.size() <= n) return {};
+    std::string_view rest = text_.substr(static_cast<size_t>(words_[n].data() - text_.data()));
+    while (IsBlank(rest.back())) rest.remove_suffix(1);  // the last word ends before any blank
+    return std::string(rest);
+  }
+
   bool Point(size_t at, ScriptCommand& c) {
     const auto x = ui::TryStrToInt(words_[at]);
     const auto y = ui::TryStrToInt(words_[at + 1]);
@@ -141,6 +164,7 @@ class LineParser {
   }
 
   int line_;
+  std::string_view text_;
   std::vector<std::string_view> words_;
 };
 
@@ -158,10 +182,9 @@ ParsedScript ParseScript(std::string_view text) {
     ++number;
     if (const size_t hash = line.find('#'); hash != std::string_view::npos) line = line.substr(0, hash);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    auto words = Words(line);
-    if (words.empty()) continue;
+    LineParser parser(number, line);
+    if (parser.Blank()) continue;
     std::string error;
-    LineParser parser(number, std::move(words));
     if (auto command = parser.Parse(error)) {
       script.Commands.push_back(std::move(*command));
     } else {

@@ -6,6 +6,8 @@
 
 #include "app/Unit1.h"
 #include "app/viewer.h"
+#include "environment/Unit2.h"
+#include "frontends/qt/editor_window.h"
 #include "frontends/qt/frame_loop.h"
 #include "frontends/qt/input_router.h"
 #include "frontends/qt/main_window.h"
@@ -26,6 +28,7 @@ int TimerInterval(unsigned ms) { return static_cast<int>(std::min<unsigned>(ms, 
 
 FrontEnd::FrontEnd(Viewer& viewer) : viewer_(viewer), form_(FormOf(viewer)) {
   window_ = std::make_unique<MainWindow>(form_, [this](ui::MenuItem& item) { Run([&item] { item.Click(); }); });
+  if (viewer.Form2) editor_ = std::make_unique<EditorWindow>(*viewer.Form2, [this](const std::function<void()>& handler) { Run(handler); });
   ConnectPanel();
   ConnectInput();
 
@@ -130,6 +133,7 @@ void FrontEnd::AfterEvent() {
     return;
   }
   window_->Sync();
+  if (editor_) editor_->Sync();
   const int interval = TimerInterval(form_.Timer1.Interval);
   if (timer1_.interval() != interval) timer1_.setInterval(interval);
 }
@@ -140,6 +144,7 @@ void FrontEnd::Finish() {
   timer1_.stop();
   loop_->Stop();
   if (!window_->close()) window_->hide();  // refused when an escaped exception ends a still-open form
+  if (editor_) editor_->hide();
   emit finished();
 }
 

@@ -13,6 +13,7 @@ class TForm1;
 
 namespace qtfe {
 
+class EditorWindow;
 class FrameLoop;
 class InputRouter;
 class MainWindow;
@@ -38,6 +39,8 @@ class FrontEnd final : public QObject {
   std::exception_ptr EscapedException() const { return escaped_; }
 
   MainWindow& Window() const { return *window_; }
+  // The environment editor's window; nothing when the viewer has no editor.
+  EditorWindow* Editor() const { return editor_.get(); }
   FrameLoop& Loop() const { return *loop_; }
   QTimer& StatusTimer() { return timer1_; }
 
@@ -56,6 +59,7 @@ class FrontEnd final : public QObject {
   Viewer& viewer_;
   TForm1& form_;
   std::unique_ptr<MainWindow> window_;
+  std::unique_ptr<EditorWindow> editor_;
   QTimer timer1_;
   FrameLoop* loop_ = nullptr;
   InputRouter* router_ = nullptr;

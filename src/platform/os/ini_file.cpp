@@ -132,23 +132,19 @@ std::string IniFile::ReadString(std::string_view section, std::string_view key, 
 }
 
 bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-  section = Trim(section);
+  return WriteStrings(section, {{std::string(key), std::string(value)}});
+}
+
+namespace {
+
+// Sets the key's value inside the file's text. False for names and values that would read back as
+// other lines, other sections or other keys.
+bool Splice(std::string& text, std::string_view section, std::string_view key, std::string_view value) {
   key = Trim(key);
-  // Refuse names and values that would read back as other lines, other sections or other keys.
   if (HasLineBreak(section) || HasLineBreak(key) || HasLineBreak(value)) return false;
   if (section.find(']') != std::string_view::npos) return false;
   if (key.empty() || key.find('=') != std::string_view::npos || key.front() == ';' || key.front() == '[') {
     return false;
-  }
-
-  std::string text;
-  if (std::optional<std::string> current = ReadWholeFile(path_)) {
-    text = std::move(*current);
-  } else {
-    // Only a file that is not there is created; one that exists but cannot be read is left alone.
-    std::error_code ec;
-    const fs::file_status st = fs::symlink_status(ResolvePath(path_), ec);
-    if (st.type() != fs::file_type::not_found) return false;
   }
 
   const std::string_view eol = LineBreakOf(text);
@@ -165,6 +161,24 @@ bool IniFile::WriteString(std::string_view section, std::string_view key, std::s
     text.append("[").append(section).append("]").append(eol);
     text.append(key_line).append(eol);
   }
+  return true;
+}
+
+}  // namespace
+
+bool IniFile::WriteStrings(std::string_view section, const std::vector<std::pair<std::string, std::string>>& values) {
+  section = Trim(section);
+  std::string text;
+  if (std::optional<std::string> current = ReadWholeFile(path_)) {
+    text = std::move(*current);
+  } else {
+    // Only a file that is not there is created; one that exists but cannot be read is left alone.
+    std::error_code ec;
+    const fs::file_status st = fs::symlink_status(ResolvePath(path_), ec);
+    if (st.type() != fs::file_type::not_found) return false;
+  }
+  for (const auto& [key, value] : values)
+    if (!Splice(text, section, key, value)) return false;
   return ReplaceWholeFile(path_, text);
 }
 

@@ -2,6 +2,7 @@
 // The INI-file functions: "[Section]" header lines and "key=value" lines, as Windows programs write them.
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace os {
@@ -22,6 +23,10 @@ class IniFile {
   // the key at the end of its section, or the section at the end of the file, or creates the file.
   // False when the file cannot be written (it is then unchanged).
   bool WriteString(std::string_view section, std::string_view key, std::string_view value);
+
+  // Sets several keys of one section, in order, as WriteString does, and writes the file once: the
+  // file gets every value or, when one is refused or the write fails, none of them.
+  bool WriteStrings(std::string_view section, const std::vector<std::pair<std::string, std::string>>& values);
 
  private:
   std::string path_;
