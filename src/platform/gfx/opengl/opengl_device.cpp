@@ -53,6 +53,17 @@ GLenum GlBlend(std::uint32_t factor) {
   }
 }
 
+// Whether the errors recorded since the last look include the loss of the context (a driver reset).
+bool ContextLost() {
+  bool lost = false;
+  for (int i = 0; i < 16; ++i) {  // a lost context may keep reporting errors: look at a few only
+    const GLenum error = glGetError();
+    if (error == GL_NO_ERROR) break;
+    lost = lost || error == GL_CONTEXT_LOST;
+  }
+  return lost;
+}
+
 // The constant value an attribute has where the vertex format lacks it.
 void SetMissing(GLuint attribute) {
   glDisableVertexAttribArray(attribute);
@@ -131,7 +142,7 @@ bool OpenGLDevice::MakeContext(const opengl::ShaderSources* sources) {
   glFrontFace(GL_CCW);
   target_->Clear(true, 0xFF000000u, true, 1.0f);
   back_buffer_stale_ = true;
-  lost_ = glGetError() == GL_CONTEXT_LOST;
+  lost_ = ContextLost();
   return !lost_;
 }
 
@@ -187,7 +198,7 @@ bool OpenGLDevice::Present() {
     params_.DeviceWindow->ShowFrame(BackBuffer());
   }
   cache_->Sweep();
-  if (glGetError() == GL_CONTEXT_LOST) lost_ = true;
+  if (ContextLost()) lost_ = true;
   return !lost_;
 }
 
@@ -211,7 +222,7 @@ const Image& OpenGLDevice::BackBuffer() const {
   return back_buffer_;
 }
 
-bool OpenGLDevice::PrepareDraw(int input) {
+void OpenGLDevice::PrepareDraw(VertexInput input) {
   const DeviceState& s = state_;
   if (s.Get(RenderState::ZEnable) != 0) {
     glEnable(GL_DEPTH_TEST);
@@ -220,7 +231,7 @@ bool OpenGLDevice::PrepareDraw(int input) {
     glDisable(GL_DEPTH_TEST);
   }
   // Screen vertices are not clipped against the depth range.
-  if (input == static_cast<int>(VertexInput::Screen)) {
+  if (input == VertexInput::Screen) {
     glEnable(GL_DEPTH_CLAMP);
   } else {
     glDisable(GL_DEPTH_CLAMP);
@@ -253,10 +264,9 @@ bool OpenGLDevice::PrepareDraw(int input) {
   } else {
     glBindTexture(GL_TEXTURE_2D, 0);
   }
-  program_->Apply(s, static_cast<VertexInput>(input), static_cast<int>(params_.BackBufferWidth),
+  program_->Apply(s, input, static_cast<int>(params_.BackBufferWidth),
                   static_cast<int>(params_.BackBufferHeight), textured);
   back_buffer_stale_ = true;
-  return true;
 }
 
 bool OpenGLDevice::DrawPrimitive(PrimitiveType type, unsigned start_vertex, unsigned primitive_count) {
@@ -289,7 +299,7 @@ bool OpenGLDevice::DrawOnGpu(bool indexed, PrimitiveType type, unsigned first, u
   const VertexLayout layout = LayoutOf(s.Fvf);
   if (s.Stride > kMaxGpuStride) return DrawProcessed(indexed, type, first, primitive_count);
 
-  PrepareDraw(static_cast<int>(layout.Transformed ? VertexInput::Screen : VertexInput::Model));
+  PrepareDraw(layout.Transformed ? VertexInput::Screen : VertexInput::Model);
   cache_->BufferFor(s.Stream);
   SetFloats(kPosition, layout.Position, layout.Transformed ? 4 : 3, s.Stride);
   SetFloats(kNormal, layout.Normal, 3, s.Stride);
@@ -322,7 +332,7 @@ bool OpenGLDevice::DrawProcessed(bool indexed, PrimitiveType type, unsigned firs
     std::memcpy(out, &v, sizeof v);
     out += kProcessedFloats;
   }
-  PrepareDraw(static_cast<int>(batch_.Screen ? VertexInput::Screen : VertexInput::Clip));
+  PrepareDraw(batch_.Screen ? VertexInput::Screen : VertexInput::Clip);
   cache_->Scratch(processed_.data(), processed_.size() * sizeof(float));
   constexpr std::size_t stride = sizeof(ProcessedVertex);
   SetFloats(kPosition, static_cast<int>(offsetof(ProcessedVertex, x)), 4, stride);

@@ -18,6 +18,7 @@ class Program;
 class RenderTarget;
 class ResourceCache;
 struct ShaderSources;
+enum class VertexInput;
 }  // namespace opengl
 
 enum class VertexProcessing { Gpu, Cpu };
@@ -56,7 +57,7 @@ class OpenGLDevice final : public DeviceBase {
   // Deletes the context's objects, or only forgets them when the context cannot be made current.
   void ReleaseObjects();
   // Sets the pixel states and the program's uniforms for a draw of the current state.
-  bool PrepareDraw(int input);
+  void PrepareDraw(opengl::VertexInput input);
   // Draws through the reference device's vertex stage: the CPU transforms and lights.
   bool DrawProcessed(bool indexed, PrimitiveType type, unsigned first, unsigned primitive_count);
   bool DrawOnGpu(bool indexed, PrimitiveType type, unsigned first, unsigned primitive_count);
