@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "gfx/draw_fixture.h"
+#include "platform/gfx/driver.h"
 #include "platform/gfx/opengl/shaders.h"
 #include "platform/gfx/reference/reference_device.h"
 #include "support/device_scenes.h"
@@ -161,6 +162,35 @@ TEST(OpenGLDevice, AShaderThatDoesNotCompileOrAnEmptyBackBufferIsAFailedTry) {
   EXPECT_FALSE(gfx::OpenGLDevice::Create(Params(64, 9000), VertexProcessing::Gpu));
   // A failed try leaves nothing behind that keeps the next from working.
   EXPECT_TRUE(MakeOpenGL(64, 64, VertexProcessing::Gpu));
+}
+
+// The driver's answer to each try of the set-up: OpenGL with the vertex processing asked for, the
+// reference device for the third, and no hardware device where OpenGL is not allowed.
+TEST(OpenGLDevice, TheDriverMakesTheDeviceEachTryAsksFor) {
+  struct Case {
+    bool opengl_allowed;
+    gfx::DeviceType type;
+    unsigned behaviour;
+    const char* made;  // nullptr: none
+  };
+  const Case cases[] = {
+      {true, gfx::DeviceType::Hardware, gfx::kCreateHardwareVertexProcessing, "OpenGL, vertex processing on the GPU"},
+      {true, gfx::DeviceType::Hardware, gfx::kCreateSoftwareVertexProcessing, "OpenGL, vertex processing on the CPU"},
+      {true, gfx::DeviceType::Reference, gfx::kCreateSoftwareVertexProcessing, "reference"},
+      {true, gfx::DeviceType::Hardware, 0, nullptr},
+      {false, gfx::DeviceType::Hardware, gfx::kCreateHardwareVertexProcessing, nullptr},
+      {false, gfx::DeviceType::Hardware, gfx::kCreateSoftwareVertexProcessing, nullptr},
+      {false, gfx::DeviceType::Reference, gfx::kCreateSoftwareVertexProcessing, "reference"},
+  };
+  for (const Case& c : cases) {
+    auto driver = gfx::CreateDriver(gfx::kDriverVersion, c.opengl_allowed);
+    ASSERT_TRUE(driver);
+    auto device = driver->CreateDevice(0, c.type, nullptr, c.behaviour, Params(64, 48));
+    ASSERT_EQ(device != nullptr, c.made != nullptr) << c.opengl_allowed << " " << c.behaviour;
+    if (device) {
+      EXPECT_STREQ(gfx::DescribeDevice(*device), c.made);
+    }
+  }
 }
 
 }  // namespace
