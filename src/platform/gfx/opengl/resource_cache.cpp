@@ -13,7 +13,8 @@ ResourceCache::~ResourceCache() {
 ResourceCache::Entry& ResourceCache::EntryFor(std::unordered_map<const void*, Entry>& map,
                                               const std::shared_ptr<const void>& owner, bool& fresh) {
   Entry& entry = map[owner.get()];
-  fresh = entry.Name == 0 || entry.Owner.expired() || entry.Owner.owner_before(owner) || owner.owner_before(entry.Owner);
+  // Two live resources never share an address, so a live owner here is this resource.
+  fresh = entry.Name == 0 || entry.Owner.expired();
   if (fresh) entry.Owner = owner;
   return entry;
 }
