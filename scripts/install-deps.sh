@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev libgl-dev libegl-dev
+  qt6-base-dev libgl-dev libegl-dev libopengl-dev libegl-mesa0 libgl1-mesa-dri
   libstb-dev libsquish-dev zlib1g-dev
   googletest libgtest-dev libbenchmark-dev
   fonts-ipafont-gothic xvfb xauth

@@ -26,6 +26,7 @@ constexpr int kDemoGroups = 3;
 }  // namespace
 
 TForm1::TForm1(Viewer& viewer) : ui::Form("Form1"), viewer_(viewer), state_(viewer.State) {
+  Panel1Window.NativeWindowHook = viewer.GetPlatform().PanelNativeWindow;
   LayOut();
   BindEvents();
   RegisterComponents();

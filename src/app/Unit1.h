@@ -2,6 +2,7 @@
 // TForm1: the main window. Its components, its life (create, show, close) and the frame loop; the
 // handlers of the menu, the status timer and the input are methods named after component and event.
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "platform/gfx/device.h"
@@ -11,15 +12,18 @@ class Viewer;
 struct ViewerState;
 
 // The rendering panel's window as the device sees it: it keeps the last presented picture for the
-// front end to show.
+// front end to show, or names the desktop window a device may draw into itself.
 class PanelWindow final : public gfx::PresentTarget {
  public:
   void ShowFrame(const gfx::Image& frame) override {
     Frame = frame;
     ++Presents;
   }
+  bool HasNativeWindow() const override { return static_cast<bool>(NativeWindowHook); }
+  std::uintptr_t NativeWindow() const override { return NativeWindowHook ? NativeWindowHook() : 0; }
   gfx::Image Frame;
   std::uint64_t Presents = 0;
+  std::function<std::uintptr_t()> NativeWindowHook;
 };
 
 class TForm1 : public ui::Form {

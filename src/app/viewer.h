@@ -19,6 +19,9 @@ struct Platform {
   os::Clock* Clock = nullptr;  // required
   // Creates the object devices come from; nothing when it cannot be made.
   std::function<std::unique_ptr<gfx::Driver>(unsigned version)> CreateDriver;
+  // The rendering panel's desktop window (an X11 window id), 0 until the front end has made it;
+  // empty where there is no desktop window to draw into.
+  std::function<std::uintptr_t()> PanelNativeWindow;
 };
 
 class Viewer {

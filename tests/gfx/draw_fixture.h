@@ -1,6 +1,7 @@
 #pragma once
 // Small scenes for the device tests: a device of a chosen size, vertex buffers from arrays, and a
 // tessellated sphere.
+#include <cmath>
 #include <cstring>
 #include <memory>
 #include <vector>

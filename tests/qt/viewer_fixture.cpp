@@ -19,7 +19,7 @@ void ViewerFixture::StartViewer(bool develop) {
 
   Platform platform;
   platform.Clock = &clock_;
-  platform.CreateDriver = [](unsigned version) { return gfx::CreateDriver(version); };
+  platform.CreateDriver = [](unsigned version) { return gfx::CreateDriver(version, false); };  // pictures from the reference device
   viewer_ = std::make_unique<Viewer>(platform);
   ui::Application& app = viewer_->Application;
   app.ShowErrorHook = [this](const std::string& text) { errors_.push_back(text); };

@@ -12,13 +12,13 @@ namespace {
 
 int Channel(std::uint32_t c, int shift) { return static_cast<int>((c >> shift) & 0xFF); }
 
+}  // namespace
+
 int MaxChannelDifference(std::uint32_t a, std::uint32_t b) {
   int worst = 0;
   for (int shift : {0, 8, 16}) worst = std::max(worst, std::abs(Channel(a, shift) - Channel(b, shift)));
   return worst;
 }
-
-}  // namespace
 
 gfx::Image Downscale(const gfx::Image& image, int factor) {
   gfx::Image out(image.Width / factor, image.Height / factor);

@@ -21,6 +21,9 @@ gfx::Image Downscale(const gfx::Image& image, int factor);
 // The colour at (x, y) as 0xRRGGBB.
 std::uint32_t Rgb(const gfx::Image& image, int x, int y);
 
+// The largest difference of the red, green and blue channels of two colours.
+int MaxChannelDifference(std::uint32_t a, std::uint32_t b);
+
 // True when each channel of a and b (0xRRGGBB) differs by at most tolerance.
 bool Near(std::uint32_t a, std::uint32_t b, int tolerance);
 

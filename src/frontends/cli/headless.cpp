@@ -11,7 +11,9 @@ namespace {
 Platform MakePlatform(os::Clock* clock, const HeadlessOptions& options) {
   Platform p;
   p.Clock = clock;
-  p.CreateDriver = options.CreateDriver ? options.CreateDriver : [](unsigned v) { return gfx::CreateDriver(v); };
+  const bool opengl = options.OpenGL;
+  p.CreateDriver = options.CreateDriver ? options.CreateDriver
+                                        : [opengl](unsigned v) { return gfx::CreateDriver(v, opengl); };
   return p;
 }
 

@@ -22,6 +22,9 @@ struct MessageBoxRecord {
 struct HeadlessOptions {
   std::uint32_t ClockStart = 0;
   std::uint32_t MsPerPass = 16;
+  // Whether the system's driver may make the OpenGL device (tries 1 and 2 of the set-up); without
+  // it only the reference device is made.
+  bool OpenGL = false;
   // Creates the device driver; empty for the system's own.
   std::function<std::unique_ptr<gfx::Driver>(unsigned)> CreateDriver;
 };

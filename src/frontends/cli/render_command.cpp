@@ -7,6 +7,8 @@
 #include "frontends/cli/root_directory.h"
 #include "frontends/cli/script.h"
 #include "frontends/cli/state_json.h"
+#include "platform/gfx/driver.h"
+#include "platform/gfx/reference/reference_device.h"
 #include "platform/os/file.h"
 #include "platform/os/path.h"
 #include "platform/ui/convert.h"
@@ -108,16 +110,21 @@ bool RunCommand(HeadlessSession& session, const ScriptCommand& c, const std::str
   return true;
 }
 
+// Which set-up try made the device. Asked for OpenGL and given the reference device (no usable
+// OpenGL here) the run still draws, but does not report success.
+int ReportDevice(HeadlessSession& session, bool opengl, std::ostream& err) {
+  const auto& device = session.GetViewer().State.Device;
+  if (!opengl || !device) return 0;
+  err << "korvel render: device: " << gfx::DescribeDevice(*device) << "\n";
+  return dynamic_cast<const gfx::ReferenceDevice*>(device.get()) ? 1 : 0;
+}
+
 }  // namespace
 
 int RenderCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   (void)out;
   RenderOptions options;
   if (!ParseOptions(args, options, err)) return 2;
-  if (options.Device == "opengl") {
-    err << "korvel render: the OpenGL device is not part of this build\n";
-    return 1;
-  }
   const std::string start_dir = os::GetCurrentDir();
   ParsedScript script;
   if (!options.Script.empty()) {
@@ -140,9 +147,10 @@ int RenderCommand(const std::vector<std::string>& args, std::ostream& out, std::
 
   HeadlessOptions session_options;
   session_options.ClockStart = options.ClockStart;
+  session_options.OpenGL = options.Device == "opengl";
   HeadlessSession session(session_options);
   session.Start();
-  int code = 0;
+  int code = ReportDevice(session, session_options.OpenGL, err);
   for (const ScriptCommand& command : script.Commands)
     if (!RunCommand(session, command, start_dir, err)) code = 1;
   if (!options.Out.empty() && !WriteShot(session, FromStartDir(start_dir, options.Out), err)) code = 1;

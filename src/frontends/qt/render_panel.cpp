@@ -1,5 +1,6 @@
 #include "frontends/qt/render_panel.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -31,7 +32,16 @@ void RenderPanel::ShowFrame(const gfx::Image& frame) {
   update();
 }
 
+std::uintptr_t RenderPanel::NativeWindowForDevice() {
+  if (QGuiApplication::platformName() != QStringLiteral("xcb")) return 0;
+  device_draws_ = true;
+  setAttribute(Qt::WA_NativeWindow);
+  return static_cast<std::uintptr_t>(winId());
+}
+
 void RenderPanel::paintEvent(QPaintEvent*) {
+  // The device draws into the window itself: painting black here would only cover its picture.
+  if (device_draws_ && frame_.isNull()) return;
   QPainter painter(this);
   if (frame_.isNull()) {
     painter.fillRect(rect(), Qt::black);

@@ -2,6 +2,7 @@
 // The rendering panel: shows the last frame the device presented and reports the mouse over it.
 #include <QImage>
 #include <QWidget>
+#include <cstdint>
 #include <functional>
 
 #include "platform/gfx/image.h"
@@ -25,6 +26,10 @@ class RenderPanel final : public QWidget {
   void ShowFrame(const gfx::Image& frame);
   const QImage& Frame() const { return frame_; }
 
+  // The panel's own X11 window, for a device that draws into it directly; from then on the panel
+  // paints only pictures handed to it. 0 outside X11.
+  std::uintptr_t NativeWindowForDevice();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
@@ -35,6 +40,7 @@ class RenderPanel final : public QWidget {
   void ReportButton(const ButtonHandler& handler, QMouseEvent* event);
 
   QImage frame_;
+  bool device_draws_ = false;
   ButtonHandler down_, up_;
   MoveHandler move_;
 };

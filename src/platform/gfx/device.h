@@ -43,6 +43,11 @@ class PresentTarget {
  public:
   virtual ~PresentTarget() = default;
   virtual void ShowFrame(const Image& frame) = 0;
+  // Whether the window is, or will be, a window of the desktop (X11) that a device may draw into
+  // directly rather than hand it pictures.
+  virtual bool HasNativeWindow() const { return false; }
+  // Its window system id once it exists; 0 before, and for a window that only takes pictures.
+  virtual std::uintptr_t NativeWindow() const { return 0; }
 };
 
 struct PresentParameters {

@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "platform/gfx/reference/clipper.h"
+#include "platform/gfx/reference/draw_call.h"
 #include "platform/gfx/reference/rasterizer.h"
 
 namespace gfx {
@@ -12,37 +13,8 @@ namespace gfx {
 namespace {
 
 constexpr unsigned kMaxSide = 8192;
-// More primitives than any buffer the device accepts could hold: refused before any work.
-constexpr unsigned kMaxPrimitives = 1u << 26;
 // Draws with fewer triangles are rasterised on one thread: waking the other costs more.
 constexpr size_t kMinTrianglesForBands = 64;
-
-// The vertex numbers of each triangle of a primitive run, relative to its first vertex. Strips keep
-// one winding by swapping the last two corners of every second triangle.
-bool AssembleTriangles(PrimitiveType type, unsigned primitive_count, std::vector<unsigned>& corners) {
-  corners.clear();
-  if (primitive_count == 0 || primitive_count > kMaxPrimitives) return false;
-  corners.reserve(static_cast<size_t>(primitive_count) * 3);
-  for (unsigned i = 0; i < primitive_count; ++i) {
-    switch (type) {
-      case PrimitiveType::TriangleList: corners.insert(corners.end(), {3 * i, 3 * i + 1, 3 * i + 2}); break;
-      case PrimitiveType::TriangleStrip:
-        if (i % 2 == 0) {
-          corners.insert(corners.end(), {i, i + 1, i + 2});
-        } else {
-          corners.insert(corners.end(), {i, i + 2, i + 1});
-        }
-        break;
-      case PrimitiveType::TriangleFan: corners.insert(corners.end(), {0, i + 1, i + 2}); break;
-      default: return false;
-    }
-  }
-  return true;
-}
-
-unsigned VerticesOf(PrimitiveType type, unsigned primitive_count) {
-  return type == PrimitiveType::TriangleList ? primitive_count * 3 : primitive_count + 2;
-}
 
 reference::RasterVertex Project(const reference::ClipVertex& c, float half_width, float half_height) {
   const float rhw = 1.0f / c.w;
@@ -123,8 +95,7 @@ bool ReferenceDevice::Reset(const PresentParameters& params) {
 }
 
 bool ReferenceDevice::DrawPrimitive(PrimitiveType type, unsigned start_vertex, unsigned primitive_count) {
-  if (!AssembleTriangles(type, primitive_count, corners_)) return false;
-  if (!reference::RunVertexStage(state_, start_vertex, VerticesOf(type, primitive_count), batch_)) return false;
+  if (!reference::ProcessDraw(state_, type, start_vertex, primitive_count, batch_, corners_)) return false;
   DrawTriangles(batch_, corners_);
   return true;
 }
@@ -132,21 +103,8 @@ bool ReferenceDevice::DrawPrimitive(PrimitiveType type, unsigned start_vertex, u
 bool ReferenceDevice::DrawIndexedPrimitive(PrimitiveType type, unsigned min_index, unsigned num_vertices,
                                            unsigned start_index, unsigned primitive_count) {
   (void)min_index;
-  (void)num_vertices;  // the range is taken from the indices themselves, so a wrong hint cannot misdraw
-  const auto& indices = state_.Indices;
-  if (!indices || !AssembleTriangles(type, primitive_count, corners_)) return false;
-  const std::size_t needed = static_cast<std::size_t>(start_index) + VerticesOf(type, primitive_count);
-  if (needed > indices->Count()) return false;
-  unsigned low = 0xFFFF, high = 0;
-  for (unsigned& corner : corners_) {
-    corner = indices->At(static_cast<std::size_t>(start_index) + corner);
-    low = std::min(low, corner);
-    high = std::max(high, corner);
-  }
-  const unsigned first = state_.BaseVertex + low;
-  if (first < state_.BaseVertex) return false;  // overflow
-  if (!reference::RunVertexStage(state_, first, high - low + 1, batch_)) return false;
-  for (unsigned& corner : corners_) corner -= low;
+  (void)num_vertices;
+  if (!reference::ProcessIndexedDraw(state_, type, start_index, primitive_count, batch_, corners_)) return false;
   DrawTriangles(batch_, corners_);
   return true;
 }

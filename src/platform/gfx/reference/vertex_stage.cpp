@@ -25,13 +25,6 @@ ColorValue UnpackColor(const std::byte* p) {
           static_cast<float>(c & 0xFF) / 255.0f, static_cast<float>(c >> 24) / 255.0f};
 }
 
-// The camera position in world space, from a view matrix made of a rotation and a translation.
-Vec3 EyeFromView(const Matrix& v) {
-  const Vec3 t{v[3][0], v[3][1], v[3][2]};
-  return {-(t.x * v[0][0] + t.y * v[0][1] + t.z * v[0][2]), -(t.x * v[1][0] + t.y * v[1][1] + t.z * v[1][2]),
-          -(t.x * v[2][0] + t.y * v[2][1] + t.z * v[2][2])};
-}
-
 struct ActiveLight {
   const Light* light;
   Vec3 to_light;  // directional lights: the unit vector towards the light
@@ -76,14 +69,24 @@ void Light(const DeviceState& s, const std::vector<ActiveLight>& lights, Vec3 ey
 
 }  // namespace
 
-bool RunVertexStage(const DeviceState& s, unsigned first, unsigned count, VertexBatch& batch) {
+Vec3 EyeFromView(const Matrix& v) {
+  const Vec3 t{v[3][0], v[3][1], v[3][2]};
+  return {-(t.x * v[0][0] + t.y * v[0][1] + t.z * v[0][2]), -(t.x * v[1][0] + t.y * v[1][1] + t.z * v[1][2]),
+          -(t.x * v[2][0] + t.y * v[2][1] + t.z * v[2][2])};
+}
+
+bool StreamHolds(const DeviceState& s, unsigned first, unsigned count) {
   const VertexLayout layout = LayoutOf(s.Fvf);
   if (!layout.Valid || !s.Stream || s.Stride < layout.Size) return false;
-  const std::size_t stride = s.Stride;
   const std::size_t end = static_cast<std::size_t>(first) + count;
   // The last vertex needs only its own bytes, not a whole stride.
-  if (count == 0 || s.Stream->Size() < layout.Size || end > (s.Stream->Size() - layout.Size) / stride + 1)
-    return false;
+  return count != 0 && s.Stream->Size() >= layout.Size && end <= (s.Stream->Size() - layout.Size) / s.Stride + 1;
+}
+
+bool RunVertexStage(const DeviceState& s, unsigned first, unsigned count, VertexBatch& batch) {
+  if (!StreamHolds(s, first, count)) return false;
+  const VertexLayout layout = LayoutOf(s.Fvf);
+  const std::size_t stride = s.Stride;
 
   batch.First = first;
   batch.Screen = layout.Transformed;

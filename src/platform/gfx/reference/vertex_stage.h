@@ -21,6 +21,12 @@ struct VertexBatch {
   bool Screen = false;  // the vertices are already on the screen
 };
 
+// The camera position in world space, from a view matrix made of a rotation and a translation.
+Vec3 EyeFromView(const Matrix& view);
+
+// Whether the stream holds vertices first .. first + count - 1 whole, in a format the stage reads.
+bool StreamHolds(const DeviceState& state, unsigned first, unsigned count);
+
 // Runs the stage for stream vertices first .. first + count - 1 with the device's current state.
 // False when the vertex format or stride is unusable or the range lies outside the stream.
 bool RunVertexStage(const DeviceState& state, unsigned first, unsigned count, VertexBatch& batch);
