@@ -8,6 +8,7 @@ packages=(
   libstb-dev libsquish-dev zlib1g-dev
   googletest libgtest-dev libbenchmark-dev
   fonts-ipafont-gothic xvfb xauth
+  dpkg-dev file chromium  # the package's library dependencies; the help page in a browser
 )
 
 missing=()

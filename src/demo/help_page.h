@@ -4,7 +4,7 @@
 
 namespace demo {
 
-// A short self-contained page: what the demo shows and the controls.
+// The users' guide, one self-contained page; its source is docs/help.html.
 std::string HelpPageHtml();
 
 }  // namespace demo

@@ -55,7 +55,7 @@ TEST(DemoCommand, FailsWithAMessage) {
   EXPECT_EQ(cli::Run({"demo", dir / "blocker/demo"}, out2, err2), 1);
   EXPECT_NE(err2.str().find("korvel demo:"), std::string::npos);
   std::ostringstream out3, err3;
-  EXPECT_EQ(cli::Run({"demo"}, out3, err3), 1);
+  EXPECT_EQ(cli::Run({"demo"}, out3, err3), 2);
   EXPECT_NE(err3.str().find("usage"), std::string::npos);
 }
 

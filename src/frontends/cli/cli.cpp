@@ -1,43 +1,53 @@
 #include "frontends/cli/cli.h"
 
 #include <iostream>
+#include <string_view>
 
 #include "frontends/cli/demo_command.h"
+#include "frontends/cli/help_text.h"
 #include "frontends/cli/mesh_commands.h"
 #include "frontends/cli/render_command.h"
+#include "frontends/cli/verb_args.h"
 
 namespace cli {
 
 namespace {
-constexpr const char* kUsage =
-    "usage: korvel VERB [OPTIONS]\n"
-    "  render [--root DIR] [--device reference|opengl] [--script FILE] [--out FILE.png] [--clock-start MS]\n"
-    "         start the viewer without a window in DIR, run the script, write the last frame\n"
-    "  export [--root DIR] SCENE\n"
-    "         write the key shapes <i>.idt and <i>.vdt of folder dirSCENE from its models <i>.x\n"
-    "  check [--root DIR] SCENE...\n"
-    "         report every problem of the scene folders that would show an error, morph wrongly or draw nothing\n"
-    "  info FILE.x\n"
-    "         describe what the mesh loader makes of an X file, as JSON\n"
-    "  demo DIR\n"
-    "         write the demo scenes and their shared art into DIR\n";
-}
+
+using VerbFunction = int (*)(const std::vector<std::string>&, std::ostream&, std::ostream&);
+
+struct Verb {
+  std::string_view Name;
+  VerbFunction Run;
+};
+
+constexpr Verb kVerbs[] = {
+    {"render", RenderCommand}, {"demo", DemoCommand}, {"check", CheckCommand},
+    {"export", ExportCommand}, {"info", InfoCommand},
+};
+
+}  // namespace
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (args.empty()) {
-    err << kUsage;
+    err << "korvel: no verb given; korvel --help lists them\n";
     return 2;
   }
-  if (args[0] == "--help" || args[0] == "help") {
-    out << kUsage;
+  if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+    out << GeneralHelp();
     return 0;
   }
-  if (args[0] == "render") return RenderCommand(args, out, err);
-  if (args[0] == "export") return ExportCommand(args, out, err);
-  if (args[0] == "info") return InfoCommand(args, out, err);
-  if (args[0] == "demo") return DemoCommand(args, out, err);
-  if (args[0] == "check") return CheckCommand(args, out, err);
-  err << "korvel: unknown verb '" << args[0] << "'\n";
+  for (const Verb& verb : kVerbs) {
+    if (args[0] != verb.Name) continue;
+    if (AsksForHelp(args)) {
+      out << VerbHelp(verb.Name);
+      return 0;
+    }
+    return verb.Run(args, out, err);
+  }
+  if (LooksLikeOption(args[0]))
+    err << "korvel: unknown option '" << args[0] << "'; korvel --help lists the verbs\n";
+  else
+    err << "korvel: unknown verb '" << args[0] << "'; korvel --help lists them\n";
   return 2;
 }
 

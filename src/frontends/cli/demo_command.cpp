@@ -3,20 +3,25 @@
 #include <ostream>
 
 #include "demo/demo_content.h"
+#include "frontends/cli/help_text.h"
+#include "frontends/cli/verb_args.h"
 
 namespace cli {
 
 int DemoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (args.size() != 2 || args[1].empty()) {
-    err << "korvel demo: usage: korvel demo DIR\n";
-    return 1;
+  const auto parsed = ParseVerbArgs(args, false, err);
+  if (!parsed) return 2;
+  if (parsed->Words.size() != 1 || parsed->Words[0].empty()) {
+    err << UsageError("demo");
+    return 2;
   }
+  const std::string& dir = parsed->Words[0];
   std::string error;
-  if (!demo::WriteDemoContent(args[1], &error)) {
+  if (!demo::WriteDemoContent(dir, &error)) {
     err << "korvel demo: " << error << "\n";
     return 1;
   }
-  out << "demo scenes written to " << args[1] << "\n";
+  out << "demo scenes written to " << dir << "\n";
   return 0;
 }
 

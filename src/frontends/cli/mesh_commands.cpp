@@ -4,8 +4,10 @@
 
 #include "app/key_shape_export.h"
 #include "app/scene_check.h"
+#include "frontends/cli/help_text.h"
 #include "frontends/cli/json_writer.h"
 #include "frontends/cli/root_directory.h"
+#include "frontends/cli/verb_args.h"
 #include "mesh/MyXOBJ.h"
 #include "platform/gfx/reference/reference_device.h"
 #include "platform/os/codepage.h"
@@ -33,23 +35,14 @@ void Colour(JsonWriter& w, const char* key, const gfx::ColorValue& c) {
 }  // namespace
 
 int ExportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  std::string root = ".";
-  std::optional<int> scene;
-  for (size_t i = 1; i < args.size(); ++i) {
-    if (args[i] == "--root" && i + 1 < args.size()) {
-      root = args[++i];
-    } else if (!scene) {
-      scene = ui::TryStrToInt(args[i]);
-      if (!scene) break;
-    } else {
-      scene.reset();
-      break;
-    }
-  }
+  const auto parsed = ParseVerbArgs(args, true, err);
+  if (!parsed) return 2;
+  const std::optional<int> scene = parsed->Words.size() == 1 ? ui::TryStrToInt(parsed->Words[0]) : std::nullopt;
   if (!scene) {
-    err << "korvel export: usage: korvel export [--root DIR] SCENE\n";
+    err << UsageError("export");
     return 2;
   }
+  const std::string& root = parsed->Root;
   const RootDirectory in_root(root);
   if (!in_root.Entered()) {
     err << "korvel export: cannot enter " << root << "\n";
@@ -66,23 +59,22 @@ int ExportCommand(const std::vector<std::string>& args, std::ostream& out, std::
 }
 
 int CheckCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  std::string root = ".";
+  const auto parsed = ParseVerbArgs(args, true, err);
+  if (!parsed) return 2;
   std::vector<int> scenes;
-  for (size_t i = 1; i < args.size(); ++i) {
-    const auto scene = ui::TryStrToInt(args[i]);
-    if (args[i] == "--root" && i + 1 < args.size()) {
-      root = args[++i];
-    } else if (scene) {
-      scenes.push_back(*scene);
-    } else {
+  for (const std::string& word : parsed->Words) {
+    const auto scene = ui::TryStrToInt(word);
+    if (!scene) {
       scenes.clear();
       break;
     }
+    scenes.push_back(*scene);
   }
   if (scenes.empty()) {
-    err << "korvel check: usage: korvel check [--root DIR] SCENE...\n";
+    err << UsageError("check");
     return 2;
   }
+  const std::string& root = parsed->Root;
   const RootDirectory in_root(root);
   if (!in_root.Entered()) {
     err << "korvel check: cannot enter " << root << "\n";
@@ -100,20 +92,23 @@ int CheckCommand(const std::vector<std::string>& args, std::ostream& out, std::o
 }
 
 int InfoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (args.size() != 2) {
-    err << "korvel info: usage: korvel info FILE.x\n";
+  const auto parsed = ParseVerbArgs(args, false, err);
+  if (!parsed) return 2;
+  if (parsed->Words.size() != 1) {
+    err << UsageError("info");
     return 2;
   }
+  const std::string& file = parsed->Words[0];
   auto device = LoadingDevice();
   MyXOBJ mesh;
   mesh.Init();
-  if (!mesh.Load(*device, args[1], kMeshLoadFlags)) {
-    err << "korvel info: " << args[1] << ": " << mesh.LoadError << "\n";
+  if (!mesh.Load(*device, file, kMeshLoadFlags)) {
+    err << "korvel info: " << file << ": " << mesh.LoadError << "\n";
     return 1;
   }
   JsonWriter w;
   w.BeginObject();
-  w.Key("File").String(args[1]);
+  w.Key("File").String(file);
   w.Key("NumVertices").Int(mesh.NumVertices);
   w.Key("NumIndices").Int(mesh.NumIndices);
   w.Key("NumFaces").Int(mesh.NumFaces);

@@ -35,6 +35,10 @@ std::string FromStartDir(const std::string& start_dir, const std::string& path) 
 bool ParseOptions(const std::vector<std::string>& args, RenderOptions& options, std::ostream& err) {
   for (size_t i = 1; i < args.size(); ++i) {
     const std::string& a = args[i];
+    if (a != "--root" && a != "--device" && a != "--script" && a != "--out" && a != "--clock-start") {
+      err << "korvel render: unknown option '" << a << "'\n";
+      return false;
+    }
     if (i + 1 >= args.size()) {
       err << "korvel render: option '" << a << "' needs a value\n";
       return false;
@@ -55,9 +59,6 @@ bool ParseOptions(const std::vector<std::string>& args, RenderOptions& options, 
         return false;
       }
       options.ClockStart = static_cast<std::uint32_t>(*ms);
-    } else {
-      err << "korvel render: unknown option '" << a << "'\n";
-      return false;
     }
   }
   if (options.Device != "reference" && options.Device != "opengl") {
