@@ -16,8 +16,8 @@ constexpr VerbText kVerbs[] = {
      "run the viewer without a window on a script; write pictures and state",
      "Starts the viewer in DIR exactly as korvel-view does, runs the script, writes the last frame.\n"
      "  --root DIR          folder the viewer runs in, with its dirNN scenes and sys (default: .)\n"
-     "  --device NAME       reference (software, the default) or opengl\n"
-     "  --script FILE       commands, one a line: idle, clock, key, shortcut, menu, mouse, shot, state ...\n"
+     "  --device NAME       reference (software, the default) or opengl (EGL, no display needed)\n"
+     "  --script FILE       commands, one a line: idle, clock, key, shortcut, menu, mouse, edit, cell, click, shot, state\n"
      "  --out FILE.png      write the last presented frame, 640 x 480\n"
      "  --clock-start MS    the clock's first reading in milliseconds (default 0); it advances 16 ms a pass\n"
      "FILE paths are taken from the folder korvel was started in, not from DIR.\n"},
