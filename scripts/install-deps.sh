@@ -8,6 +8,7 @@ packages=(
   libstb-dev libsquish-dev zlib1g-dev
   googletest libgtest-dev libbenchmark-dev
   fonts-ipafont-gothic xvfb xauth
+  clang libclang-rt-14-dev
 )
 
 missing=()
