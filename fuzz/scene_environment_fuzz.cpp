@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   try {
     ReadSceneEnvironment(env, fuzz::ScratchDir(), dir);
   } catch (const ui::Error&) {
-    // The viewer shows the error and keeps the cells read so far: the morph runs on them all the same.
+    // The cells read before the failure keep their new values: the morph must cope with any mix.
   }
   rig.Run(env, 4, grabbed_point);
   return 0;

@@ -47,5 +47,5 @@ for t in "${targets[@]}"; do
     echo "fuzz target $t found a fault; the input is in $build/findings/$t/"
     exit 1
   fi
-  grep -E '^#[0-9]+ +DONE' "$logs/fuzz-$t.log" | tail -1
+  grep -E '^#[0-9]+[[:space:]]+DONE' "$logs/fuzz-$t.log" | tail -1
 done
