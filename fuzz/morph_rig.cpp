@@ -1,9 +1,9 @@
 #include "morph_rig.h"
 
-#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 
+#include "mesh/mesh_fixture.h"
 #include "mesh/morph.h"
 #include "platform/gfx/reference/reference_device.h"
 #include "platform/xfile/xfile_writer.h"
@@ -11,25 +11,6 @@
 
 namespace fuzz {
 namespace {
-
-// A fan of triangles around vertex 0, so that faces share corners as real models do.
-xfile::XMesh RigMesh() {
-  xfile::XMesh m;
-  for (int i = 0; i < kRigVertices; ++i) {
-    const float a = static_cast<float>(i) * 0.7f;
-    const float r = i == 0 ? 0.0f : 1.0f;
-    m.Vertices.push_back({{r * std::cos(a), r * std::sin(a), 0.1f * static_cast<float>(i)}, {0, 0, -1}, 0.5f, 0.25f});
-  }
-  for (int f = 0; f < kRigFaces; ++f) {
-    const auto k = static_cast<std::uint32_t>(f % (kRigVertices - 2));
-    m.Indices.insert(m.Indices.end(), {0u, 1u + k, 2u + k});
-    m.FaceMaterials.push_back(0);
-  }
-  m.Materials.push_back(xfile::XMaterial{});
-  m.HasNormals = true;
-  m.HasTextureCoords = true;
-  return m;
-}
 
 std::unique_ptr<gfx::Device> SmallDevice() {
   gfx::PresentParameters p;
@@ -40,10 +21,10 @@ std::unique_ptr<gfx::Device> SmallDevice() {
 
 }  // namespace
 
-std::string RigModelFile() { return xfile::WriteTextXFile(RigMesh()); }
+std::string RigModelFile() { return xfile::WriteTextXFile(test::FanMesh(kRigVertices, kRigFaces)); }
 
 std::pair<std::string, std::string> RigKeyShapeFiles() {
-  const xfile::XMesh m = RigMesh();
+  const xfile::XMesh m = test::FanMesh(kRigVertices, kRigFaces);
   std::string idt, vdt;
   for (std::uint32_t i : m.Indices) {
     idt.push_back(static_cast<char>(i & 0xFF));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 
 #include "frontends/cli/headless.h"
 #include "support/damaged_scenes.h"
@@ -45,6 +46,11 @@ TEST(DamagedScenes, TheUndamagedDemoShowsNoError) {
   EXPECT_TRUE(session.GetViewer().State.ModelMesh->Loaded);
 }
 
+std::string DamageName(const ::testing::TestParamInfo<test::FileDamage>& info) {
+  static const char* const kNames[] = {"Missing", "Emptied", "CutInHalf", "OneByteShort"};
+  return kNames[static_cast<int>(info.param)];
+}
+
 class FileDamages : public ::testing::TestWithParam<test::FileDamage> {};
 
 TEST_P(FileDamages, EveryFileInTurn) {
@@ -53,7 +59,8 @@ TEST_P(FileDamages, EveryFileInTurn) {
 
 INSTANTIATE_TEST_SUITE_P(DamagedScenes, FileDamages,
                          ::testing::Values(test::FileDamage::Missing, test::FileDamage::Emptied,
-                                           test::FileDamage::CutInHalf, test::FileDamage::OneByteShort));
+                                           test::FileDamage::CutInHalf, test::FileDamage::OneByteShort),
+                         DamageName);
 
 TEST(DamagedScenes, DamagedContents) {
   for (const test::SceneDamage& damage : test::ContentDamages()) ExpectSurvives(damage);

@@ -9,6 +9,7 @@
 #include <sstream>
 #include <variant>
 
+#include "mesh/mesh_fixture.h"
 #include "platform/xfile/xfile.h"
 #include "platform/xfile/xfile_writer.h"
 #include "support/small_demo.h"
@@ -99,20 +100,11 @@ void FillPositions(const fs::path& path, const std::function<float(size_t)>& val
   Put(path, bytes);
 }
 
-// A mesh of `vertices` vertices and `faces` triangles over them, one material per `faces_per_material`.
-xfile::XMesh Grid(size_t vertices, size_t faces, size_t faces_per_material) {
-  xfile::XMesh m;
-  for (size_t i = 0; i < vertices; ++i) {
-    const float x = static_cast<float>(i % 256) * 0.01f, y = static_cast<float>(i / 256) * 0.01f;
-    m.Vertices.push_back({{x, y, 0}, {0, 0, -1}, x, y});
-  }
-  for (size_t f = 0; f < faces; ++f) {
-    const auto a = static_cast<std::uint32_t>(f % (vertices - 2));
-    m.Indices.insert(m.Indices.end(), {a, a + 1, a + 2});
-    m.FaceMaterials.push_back(static_cast<std::uint32_t>(f / faces_per_material));
-  }
-  m.Materials.resize((faces + faces_per_material - 1) / faces_per_material);
-  m.HasNormals = m.HasTextureCoords = true;
+// A fan mesh with one material per face.
+xfile::XMesh ManyMaterials(int count) {
+  xfile::XMesh m = FanMesh(300, count);
+  m.Materials.resize(static_cast<size_t>(count));
+  for (size_t f = 0; f < m.FaceMaterials.size(); ++f) m.FaceMaterials[f] = static_cast<std::uint32_t>(f);
   return m;
 }
 
@@ -280,9 +272,9 @@ std::vector<SceneDamage> ContentDamages() {
                  for (int k = 0; k < 3; ++k)
                    EditVertices(Dir10(root) / (std::to_string(k) + ".x"), [&](size_t, xfile::XVertex& v) { v.Position[1] = nan; });
                }});
-  d.push_back(ReplaceFile("model.x of 70000 vertices", "dir10/model.x", xfile::WriteBinaryXFile(Grid(70000, 10, 10))));
-  d.push_back(ReplaceFile("model.x of 66000 indices", "dir10/model.x", xfile::WriteBinaryXFile(Grid(300, 22000, 22000))));
-  d.push_back(ReplaceFile("model.x of 101 materials", "dir10/model.x", xfile::WriteBinaryXFile(Grid(300, 101, 1))));
+  d.push_back(ReplaceFile("model.x of 70000 vertices", "dir10/model.x", xfile::WriteBinaryXFile(FanMesh(70000, 10))));
+  d.push_back(ReplaceFile("model.x of 66000 indices", "dir10/model.x", xfile::WriteBinaryXFile(FanMesh(300, 22000))));
+  d.push_back(ReplaceFile("model.x of 101 materials", "dir10/model.x", xfile::WriteBinaryXFile(ManyMaterials(101))));
   d.push_back({"model.x textures that are a folder, a mesh and a long name", [](const std::string& root) {
                  xfile::XMesh mesh = ReadMesh(Dir10(root) / "model.x");
                  const char* names[] = {"dir10", "sys\\ctrl.x", "..\\..\\..\\..\\..\\..\\dev\\zero"};
