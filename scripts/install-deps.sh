@@ -9,6 +9,7 @@ packages=(
   googletest libgtest-dev libbenchmark-dev
   fonts-ipafont-gothic xvfb xauth
   dpkg-dev file chromium  # the package's library dependencies; the help page in a browser
+  clang libclang-rt-14-dev  # the fuzz targets
 )
 
 missing=()
