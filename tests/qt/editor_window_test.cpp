@@ -108,6 +108,12 @@ TEST_F(EditorWindowTest, TypingAndClicksReachTheComponents) {
   std::vector<std::string> select = test::SelectLines();
   select[2 * 4 + 1] = "7";
   EXPECT_EQ(dir_.Read("dir10/marray.txt"), test::CrLf(select));
+
+  // A menu shortcut typed in the editor reaches the main menu, and the field does not get the key.
+  QTest::keyClick(&dist, Qt::Key_D, Qt::ControlModifier);
+  EXPECT_FALSE(GetViewer().State.Debug);
+  EXPECT_TRUE(Editor().isHidden());
+  EXPECT_EQ(Form2().Dist.Text, "6.50");
 }
 
 TEST_F(EditorWindowTest, ClosingTheWindowOnlyHidesIt) {

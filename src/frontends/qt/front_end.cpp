@@ -87,6 +87,7 @@ void FrontEnd::ConnectInput() {
   };
   handlers.Activity = [this] { loop_->Wake(); };
   router_ = new InputRouter(*window_, std::move(handlers), this);
+  if (editor_) router_->TakeShortCutsFrom(*editor_);
 }
 
 void FrontEnd::Show() {

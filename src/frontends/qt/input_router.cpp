@@ -60,6 +60,11 @@ bool InputRouter::eventFilter(QObject* watched, QEvent* event) {
   if (!watched->isWidgetType()) return false;
   auto* widget = static_cast<QWidget*>(watched);
   const QEvent::Type type = event->type();
+  if (type == QEvent::KeyPress && shortcut_window_ && widget->window() == shortcut_window_) {
+    const auto& key = static_cast<const QKeyEvent&>(*event);
+    if (!window_.isEnabled() || IsRepeatedDelivery(widget, event, key.timestamp(), key.key())) return false;
+    return RouteKeyPress(key);
+  }
   if (!IsActivity(type) || !BelongsToWindow(widget)) return false;
   if (handlers_.Activity) handlers_.Activity();
 

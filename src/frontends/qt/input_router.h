@@ -31,6 +31,10 @@ class InputRouter final : public QObject {
   // Installs itself on the application; removed when destroyed.
   InputRouter(QWidget& window, Handlers handlers, QObject* parent);
 
+  // Menu shortcuts typed in another of the application's windows (the editor) reach the main menu too,
+  // as long as the main window takes input (no modal box is open).
+  void TakeShortCutsFrom(QWidget& window) { shortcut_window_ = &window; }
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -52,6 +56,7 @@ class InputRouter final : public QObject {
   bool RouteWheel(const QWheelEvent& event);
 
   QWidget& window_;
+  QPointer<QWidget> shortcut_window_;
   Handlers handlers_;
   Delivery last_;
   int wheel_accumulator_ = 0;
