@@ -23,9 +23,7 @@ int main(int argc, char** argv) {
   const std::string path = dir + "/model.x";
   os::WriteWholeFile(path, xfile::WriteTextXFile(bench::LargestModel()));
 
-  gfx::PresentParameters p;
-  p.BackBufferWidth = p.BackBufferHeight = 4;
-  auto device = gfx::ReferenceDevice::Create(p);
+  auto device = gfx::ReferenceDevice::Create(4, 4);
   MyXOBJ model;
   model.Init();
   if (!model.Load(*device, path, kMeshLoadFlags)) {

@@ -21,10 +21,7 @@
 
 int main(int argc, char** argv) {
   const int frames = argc > 1 ? std::max(1, std::atoi(argv[1])) : 300;
-  gfx::PresentParameters p;
-  p.BackBufferWidth = 640;
-  p.BackBufferHeight = 480;
-  auto device = gfx::ReferenceDevice::Create(p);
+  auto device = gfx::ReferenceDevice::Create(640, 480);
   gfx::Device& d = *device;
 
   const bench::Scene s = bench::MakeHeavyScene(d);

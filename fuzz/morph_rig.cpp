@@ -13,10 +13,7 @@ namespace fuzz {
 namespace {
 
 std::unique_ptr<gfx::Device> SmallDevice() {
-  gfx::PresentParameters p;
-  p.BackBufferWidth = 8;
-  p.BackBufferHeight = 8;
-  return gfx::ReferenceDevice::Create(p);
+  return gfx::ReferenceDevice::Create(8, 8);
 }
 
 }  // namespace

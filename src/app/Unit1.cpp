@@ -100,9 +100,7 @@ void TForm1::LayOut() {
 }
 
 void TForm1::BindEvents() {
-  auto bind = [this](void (TForm1::*handler)(ui::Component*)) {
-    return [this, handler](ui::Component* sender) { (this->*handler)(sender); };
-  };
+  auto bind = [this](void (TForm1::*handler)(ui::Component*)) { return ui::Handler(this, handler); };
   OnCreate = bind(&TForm1::FormCreate);
   OnShow = bind(&TForm1::FormShow);
   Init.OnExecute = bind(&TForm1::InitExecute);

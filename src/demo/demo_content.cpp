@@ -35,10 +35,7 @@ std::vector<SceneSetup> DemoScenes() {
 
 // A device for loading the key-shape models during their export; nothing is drawn on it.
 std::unique_ptr<gfx::Device> LoadingDevice() {
-  gfx::PresentParameters p;
-  p.BackBufferWidth = 1;
-  p.BackBufferHeight = 1;
-  return gfx::ReferenceDevice::Create(p);
+  return gfx::ReferenceDevice::Create(1, 1);
 }
 
 }  // namespace

@@ -87,9 +87,7 @@ void TForm2::LayOut() {
 }
 
 void TForm2::BindEvents() {
-  auto bind = [this](void (TForm2::*handler)(ui::Component*)) {
-    return [this, handler](ui::Component* sender) { (this->*handler)(sender); };
-  };
+  auto bind = [this](void (TForm2::*handler)(ui::Component*)) { return ui::Handler(this, handler); };
   OnCreate = bind(&TForm2::FormCreate);
   OnShow = bind(&TForm2::FormShow);
   EnvOK.OnClick = bind(&TForm2::EnvOKClick);

@@ -19,10 +19,7 @@ namespace {
 constexpr int kKeyShapes = 13;
 
 std::unique_ptr<gfx::Device> LoadingDevice() {
-  gfx::PresentParameters p;
-  p.BackBufferWidth = 4;
-  p.BackBufferHeight = 4;
-  return gfx::ReferenceDevice::Create(p);
+  return gfx::ReferenceDevice::Create(4, 4);
 }
 
 std::string IndexBytes(const MyXOBJ& mesh) {

@@ -23,10 +23,7 @@ struct ScreenVertex {
 };
 
 inline std::unique_ptr<gfx::Device> MakeDevice(unsigned width, unsigned height) {
-  gfx::PresentParameters p;
-  p.BackBufferWidth = width;
-  p.BackBufferHeight = height;
-  return gfx::ReferenceDevice::Create(p);
+  return gfx::ReferenceDevice::Create(width, height);
 }
 
 template <class Vertex>

@@ -12,10 +12,7 @@ namespace {
 
 gfx::Image Draw(const std::string& name, const test::Fault* fault = nullptr) {
   const test::DeviceScene& scene = test::SceneNamed(name);
-  gfx::PresentParameters p;
-  p.BackBufferWidth = scene.Width;
-  p.BackBufferHeight = scene.Height;
-  auto d = gfx::ReferenceDevice::Create(p);
+  auto d = gfx::ReferenceDevice::Create(scene.Width, scene.Height);
   if (fault != nullptr) {
     test::FaultyDevice faulty(*d, *fault);
     scene.Draw(faulty);

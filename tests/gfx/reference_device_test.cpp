@@ -109,10 +109,7 @@ TEST(GfxReference, DepthTestMakesTheNearerSurfaceWinInEitherOrder) {
 // A scene of the shared set on a new reference device of its size.
 gfx::Image DrawScene(const std::string& name, bool two_threads = true) {
   const test::DeviceScene& scene = test::SceneNamed(name);
-  gfx::PresentParameters p;
-  p.BackBufferWidth = scene.Width;
-  p.BackBufferHeight = scene.Height;
-  auto d = gfx::ReferenceDevice::Create(p);
+  auto d = gfx::ReferenceDevice::Create(scene.Width, scene.Height);
   d->UseTwoThreads(two_threads);
   scene.Draw(*d);
   return d->BackBuffer();

@@ -11,10 +11,7 @@ namespace test {
 
 // A device to load meshes on; nothing is drawn.
 inline std::unique_ptr<gfx::Device> LoadingDevice() {
-  gfx::PresentParameters p;
-  p.BackBufferWidth = 4;
-  p.BackBufferHeight = 4;
-  return gfx::ReferenceDevice::Create(p);
+  return gfx::ReferenceDevice::Create(4, 4);
 }
 
 // A fan of `faces` triangles around vertex 0 over `vertices` vertices on a circle in the z = 0 plane,

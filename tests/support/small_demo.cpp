@@ -61,10 +61,7 @@ void KeepFewKeyShapes(const std::string& root, int id) {
 void WriteSmallDemo(const std::string& root) {
   std::string error;
   ASSERT_TRUE(demo::WriteSysFolder(root, &error)) << error;
-  gfx::PresentParameters p;
-  p.BackBufferWidth = 1;
-  p.BackBufferHeight = 1;
-  const auto device = gfx::ReferenceDevice::Create(p);
+  const auto device = gfx::ReferenceDevice::Create(1, 1);
   ASSERT_TRUE(device);
   ASSERT_TRUE(demo::WriteScene(root, SmallScene(10, demo::MomoDesign(), 8, 12), *device, &error)) << error;
   ASSERT_TRUE(demo::WriteScene(root, SmallScene(20, demo::DripDesign(), 6, 10), *device, &error)) << error;

@@ -20,10 +20,7 @@ namespace {
 
 // A device for loading meshes and textures only: nothing is drawn.
 std::unique_ptr<gfx::Device> LoadingDevice() {
-  gfx::PresentParameters p;
-  p.BackBufferWidth = 1;
-  p.BackBufferHeight = 1;
-  return gfx::ReferenceDevice::Create(p);
+  return gfx::ReferenceDevice::Create(1, 1);
 }
 
 void Colour(JsonWriter& w, const char* key, const gfx::ColorValue& c) {

@@ -14,6 +14,12 @@ namespace ui {
 class Component;
 using NotifyEvent = std::function<void(Component* sender)>;
 
+// A form's member handler as an event: how forms connect their components' events to their methods.
+template <class Owner>
+NotifyEvent Handler(Owner* owner, void (Owner::*handler)(Component*)) {
+  return [owner, handler](Component* sender) { (owner->*handler)(sender); };
+}
+
 class Component {
  public:
   explicit Component(std::string name) : Name(std::move(name)) {}

@@ -39,6 +39,13 @@ double Winding(const reference::RasterVertex* v, int count) {
 
 }  // namespace
 
+std::unique_ptr<ReferenceDevice> ReferenceDevice::Create(unsigned width, unsigned height) {
+  PresentParameters params;
+  params.BackBufferWidth = width;
+  params.BackBufferHeight = height;
+  return Create(params);
+}
+
 std::unique_ptr<ReferenceDevice> ReferenceDevice::Create(const PresentParameters& params) {
   if (params.BackBufferWidth == 0 || params.BackBufferHeight == 0 || params.BackBufferWidth > kMaxSide ||
       params.BackBufferHeight > kMaxSide)

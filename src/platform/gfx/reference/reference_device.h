@@ -16,6 +16,8 @@ class ReferenceDevice final : public DeviceBase {
  public:
   // Nothing for a back buffer of no pixels or of more than 8192 x 8192.
   static std::unique_ptr<ReferenceDevice> Create(const PresentParameters& params);
+  // A back buffer of this size and every other parameter at its default: for loading and off-screen work.
+  static std::unique_ptr<ReferenceDevice> Create(unsigned width, unsigned height);
 
   bool Clear(unsigned flags, Color color, float z, std::uint32_t stencil) override;
   bool BeginScene() override;
